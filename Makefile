@@ -1,0 +1,26 @@
+# SPDX-License-Identifier: MIT
+# The two commands a player or packager needs: `make run` and `make test`.
+
+BUILD      := build
+TEST_BUILD := build-tests
+CMAKE_GEN  := -G Ninja
+
+.PHONY: run test bench assets
+
+run:
+	@tools/ensure-deps.sh
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) --target zorvik
+	./$(BUILD)/zorvik
+
+test:
+	@tools/ensure-deps.sh test
+	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZORVIK_SANITIZE=ON -DZORVIK_TESTS=ON
+	cmake --build $(TEST_BUILD)
+	ctest --test-dir $(TEST_BUILD) --output-on-failure
+
+bench:
+	@tools/ensure-deps.sh test
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_BENCH=ON
+	cmake --build $(BUILD) --target zorvik_bench
+	./$(BUILD)/bench/zorvik_bench

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "engine/keys.h"
+#include "engine/snake_game.h"
+
+namespace zorvik {
+
+namespace {
+constexpr float kBite = 100;
+constexpr float kDeadlyPower = 70; // a bite at this power or less kills
+
+// Each player's keys in the order they are read: left, up, right, down, bite.
+constexpr std::array<int, 5> kPlayer1Keys{vk::Left, vk::Up, vk::Right, vk::Down, vk::Control};
+constexpr std::array<int, 5> kPlayer2Keys{vk::A, vk::W, vk::D, vk::S, vk::Tab};
+} // namespace
+
+void SnakeGame::ReadKeys() {
+    ReadPlayerKeys(First(), Second(), kPlayer1Keys);
+    ReadPlayerKeys(Second(), First(), kPlayer2Keys);
+}
+
+// At most one action per player: the first steering key that may turn the
+// head acts; the bite key is read only when no steering key acted.
+void SnakeGame::ReadPlayerKeys(Player self, Player victim, const std::array<int, 5>& keys) {
+    int& dir = self.dir.at(self.head);
+    const bool vertical = dir > 2;
+    const std::array<bool, 4> allowed{vertical, !vertical, vertical, !vertical};
+    const std::array<int, 4> turns{kLeft, kUp, kRight, kDown};
+    for (std::size_t k = 0; k < turns.size(); ++k) {
+        if (window_->KeyPressed(keys[k]) && allowed[k]) {
+            dir = turns[k];
+            return;
+        }
+    }
+    if (window_->KeyPressed(keys[4]) &&
+        TableBlock.at(self.snake.at(self.head)) == Templates.colpic) {
+        Bite(victim);
+    }
+}
+
+void SnakeGame::Bite(Player victim) {
+    if (victim.power > kDeadlyPower) {
+        victim.power -= kBite;
+    } else {
+        BittenToDeath(Name(victim.number));
+    }
+}
+
+void SnakeGame::BittenToDeath(const std::string& victim) {
+    StopTimer();
+    Reset();
+    Level = 1;
+    ShowEndScreen({EndPicture::GameOver, {}, victim + " was bitten to death"});
+}
+
+} // namespace zorvik

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 the Zorvik developers
+#
+# Makes sure the Debian packages that building (and, with "test", testing)
+# needs are installed: as root it installs the missing ones, otherwise it
+# prints the one apt-get line to run.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-lato fonts-dejavu-core)
+if [ "${1:-}" = test ]; then
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool openbox imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing missing packages: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+else
+    echo "Missing packages. Run:"
+    echo "  sudo apt-get install -y ${missing[*]}"
+    exit 1
+fi
