@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "ui/shell/picture_box.h"
+
+#include "ui/shell/picture_book.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zorvik {
+
+PictureBox::PictureBox(const PictureBook& book, QWidget* parent) : QWidget(parent), book_(book) {}
+
+void PictureBox::setPicture(Picture picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, book_.Pixmap(picture_));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    clicks_.Press(*event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (clicks_.IsClick(*event, rect())) {
+        emit clicked();
+    }
+}
+
+} // namespace zorvik
