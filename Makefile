@@ -24,3 +24,11 @@ bench:
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_BENCH=ON
 	cmake --build $(BUILD) --target zorvik_bench
 	./$(BUILD)/bench/zorvik_bench
+
+# Paints every picture into assets/ (a developer's step; the game only
+# embeds the PNG files that are checked in).
+assets:
+	@tools/ensure-deps.sh
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_ASSETGEN=ON
+	cmake --build $(BUILD) --target zorvik_assetgen
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/assetgen/zorvik_assetgen assets

@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+//
+// The settings window: its background with every caption, the speed
+// segments, the collide buttons, the player pictures and the Yes and No
+// buttons.
+#include "asset_writer.h"
+#include "paint_kit.h"
+#include "pictures.h"
+#include "window_shape.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include <array>
+
+namespace assetgen {
+
+namespace {
+
+// Where the window's controls lie, in pixels.
+const QRectF swatches1(307, 96, 111, 15);
+const QRectF swatches2(307, 141, 111, 15);
+const QRectF tiles(260, 184, 159, 16);
+const QRectF preview1(221, 95, 16, 16);
+const QRectF preview2(221, 139, 16, 16);
+const QRectF previewTile(221, 184, 16, 16);
+const QRectF speedSegments(194, 231, 195, 20);
+const QRect yesButton(278, 273, 66, 32);
+const QRect noButton(363, 274, 51, 32);
+const QRect playersPicture(56, 362, 81, 81);
+const QRectF classicOption(238, 378, 14, 15);
+const QRectF campaignOption(238, 417, 14, 14);
+const QRect applyButton(114, 451, 67, 37);
+const QRect cancelButton(223, 452, 67, 37);
+
+constexpr qreal captionLeft = 28;
+const QColor panel = palette::lavenderPanel;
+const QColor captionInk(30, 34, 88);
+const QColor speedWell(52, 54, 66);
+const QColor selectedGreen(20, 150, 40);
+
+void paintCaptionBeside(QPainter& painter, qreal centreY, const QString& text) {
+    paintCaption(painter, QRectF(captionLeft, centreY - 10, 180, 20), text, captionFont(13, true),
+                 captionInk);
+}
+
+// A shallow tray under a row of pictures.
+void paintTray(QPainter& painter, const QRectF& around) {
+    paintPlate(painter, around.adjusted(-4, -4, 3, 4), 5, panel.darker(108), Relief::sunken);
+}
+
+void paintPanel(QPainter& painter, const WindowShape& shape) {
+    const QPainterPath contour = shape.contour();
+    painter.fillRect(0, 0, shape.width(), shape.height(), palette::navyDeep);
+    const QPainterPath face = insetPath(contour, 1.5);
+    painter.fillPath(face, panel);
+
+    // A raised rim: light along the top and left, shadow along the bottom
+    // and right, clipped to the face so it stays inside the outline.
+    painter.save();
+    painter.setClipPath(face);
+    QLinearGradient rim(0, 0, shape.width(), shape.height());
+    rim.setColorAt(0.0, QColor(255, 255, 255, 230));
+    rim.setColorAt(0.5, QColor(255, 255, 255, 0));
+    rim.setColorAt(0.5001, QColor(20, 20, 80, 0));
+    rim.setColorAt(1.0, QColor(20, 20, 80, 170));
+    painter.setPen(QPen(QBrush(rim), 6));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(face);
+    painter.restore();
+
+    // The title bar: a soft darker band under the title.
+    QPainterPath band;
+    band.addRoundedRect(QRectF(60, 12, 308, 50), 25, 25);
+    paintShadow(painter, band, QPointF(0, 2.5), 5, QColor(0, 0, 30, 140));
+    paintPlate(painter, QRectF(60, 12, 308, 50), 25, palette::navy, Relief::raised);
+    paintTitle(painter, QRectF(60, 12, 308, 50), QStringLiteral("Setup"), displayFont(34),
+               palette::gold);
+}
+
+void paintSpeedFrame(QPainter& painter) {
+    const QRectF frame = speedSegments.adjusted(-5, -5, 5, 5);
+    paintPlate(painter, frame, 5, QColor(150, 152, 166), Relief::sunken);
+    painter.fillRect(speedSegments.adjusted(-1, -1, 1, 1), speedWell);
+}
+
+QImage paintBackground() {
+    const WindowShape shape = settingsWindowShape();
+    QImage image = canvas(shape.width(), shape.height());
+    QPainter painter(&image);
+    smooth(painter);
+    paintPanel(painter, shape);
+
+    paintCaptionBeside(painter, swatches1.center().y(), QStringLiteral("Player 1 Snake"));
+    paintCaptionBeside(painter, swatches2.center().y(), QStringLiteral("Player 2 Snake"));
+    paintCaptionBeside(painter, tiles.center().y(), QStringLiteral("Snake Obstacle"));
+    paintCaptionBeside(painter, speedSegments.center().y(), QStringLiteral("Speed"));
+    paintCaptionBeside(painter, QRectF(yesButton).center().y(),
+                       QStringLiteral("Snakes can collide"));
+
+    for (const QRectF& row : {swatches1, swatches2, tiles})
+        paintTray(painter, row);
+    for (const QRectF& preview : {preview1, preview2, previewTile})
+        paintPlate(painter, preview.adjusted(-3, -3, 3, 3), 4, QColor(246, 246, 255),
+                   Relief::sunken);
+    paintSpeedFrame(painter);
+
+    const qreal headingY = 346;
+    paintCaption(painter, QRectF(playersPicture.left() - 30, headingY - 10, 141, 20),
+                 QStringLiteral("Snakes no'"), captionFont(13, true), captionInk, Qt::AlignCenter);
+    paintTitle(painter, QRectF(classicOption.left() - 2, headingY - 10, 160, 20),
+               QStringLiteral("Game Type"), displayFont(18), palette::navy, Qt::AlignLeft);
+    const qreal optionCaptionLeft = classicOption.right() + 8;
+    paintCaption(painter, QRectF(optionCaptionLeft, classicOption.center().y() - 10, 120, 20),
+                 QStringLiteral("Classic"), captionFont(13, true), captionInk);
+    paintCaption(painter, QRectF(optionCaptionLeft, campaignOption.center().y() - 10, 120, 20),
+                 QStringLiteral("Campaign"), captionFont(13, true), captionInk);
+    return image;
+}
+
+// A glossy lit segment of the speed indicator, or the grey unlit one.
+QImage paintSpeedSegment(const QColor& colour, bool lit) {
+    QImage image = canvas(25, 20, speedWell);
+    QPainter painter(&image);
+    smooth(painter);
+    const QRectF lamp(1.5, 2, 22, 16);
+    if (lit) {
+        QPainterPath glow;
+        glow.addRoundedRect(lamp, 4, 4);
+        paintShadow(painter, glow, QPointF(0, 0), 2, mix(colour, Qt::white, 0.3));
+    }
+    paintPlate(painter, lamp, 4, colour, Relief::raised);
+    QPainterPath gloss;
+    gloss.addRoundedRect(lamp.adjusted(2, 1.5, -2, -lamp.height() / 2), 3, 3);
+    QLinearGradient shine(lamp.topLeft(), QPointF(lamp.left(), lamp.center().y()));
+    shine.setColorAt(0.0, QColor(255, 255, 255, lit ? 170 : 90));
+    shine.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.fillPath(gloss, shine);
+    return image;
+}
+
+// The collide option's Yes or No: raised with grey lettering, or pressed
+// in with green lettering when selected.
+QImage paintChoice(const QImage& background, const QRect& place, const QString& word,
+                   bool selected) {
+    QImage image = background.copy(place);
+    QPainter painter(&image);
+    smooth(painter);
+    const QRectF plate = QRectF(0, 0, place.width(), place.height()).adjusted(2, 2, -2, -3);
+    if (!selected) {
+        QPainterPath shape;
+        shape.addRoundedRect(plate, 8, 8);
+        paintShadow(painter, shape, QPointF(0, 1.5), 2, QColor(0, 0, 40, 120));
+    }
+    paintPlate(painter, plate, 8, selected ? QColor(222, 246, 222) : QColor(236, 236, 250),
+               selected ? Relief::sunken : Relief::raised);
+    paintTitle(painter, plate.translated(0, selected ? 1 : 0), word, displayFont(19),
+               selected ? selectedGreen : QColor(132, 132, 150));
+    return image;
+}
+
+// A big button with rounded corners and white lettering.
+QImage paintCommand(const QImage& background, const QRect& place, const QString& word,
+                    const QColor& colour) {
+    QImage image = background.copy(place);
+    QPainter painter(&image);
+    smooth(painter);
+    const QRectF plate = QRectF(0, 0, place.width(), place.height()).adjusted(1.5, 1, -1.5, -3);
+    QPainterPath shape;
+    shape.addRoundedRect(plate, 10, 10);
+    paintShadow(painter, shape, QPointF(0, 1.8), 2, QColor(0, 0, 40, 150));
+    paintPlate(painter, plate, 10, colour, Relief::raised);
+    paintTitle(painter, plate, word, displayFont(21), QColor(255, 255, 255));
+    return image;
+}
+
+// One person: a round head over rounded shoulders.
+void paintFigure(QPainter& painter, const QPointF& headCentre, qreal scale, const QColor& colour) {
+    QPainterPath body;
+    const QRectF shoulders(headCentre.x() - 17 * scale, headCentre.y() + 13 * scale, 34 * scale,
+                           44 * scale);
+    body.addRoundedRect(shoulders, 16 * scale, 16 * scale);
+    QRadialGradient cloth(shoulders.center(), shoulders.width() * 0.75,
+                          shoulders.topLeft() + QPointF(12 * scale, 6 * scale));
+    cloth.setColorAt(0.0, mix(colour, Qt::white, 0.45));
+    cloth.setColorAt(0.5, colour);
+    cloth.setColorAt(1.0, colour.darker(200));
+    painter.setPen(QPen(colour.darker(260), 1.0));
+    painter.setBrush(cloth);
+    painter.drawPath(body);
+    const qreal r = 11 * scale;
+    paintBall(painter, QRectF(headCentre.x() - r, headCentre.y() - r, 2 * r, 2 * r),
+              QColor(246, 196, 150));
+}
+
+QImage paintPlayers(const QImage& background, bool two) {
+    QImage image = background.copy(playersPicture);
+    QPainter painter(&image);
+    smooth(painter);
+    const QPointF centre(40.5, 40.5);
+    QPainterPath disc;
+    disc.addEllipse(centre, 39, 39);
+    paintShadow(painter, disc, QPointF(0, 1.5), 2, QColor(0, 0, 40, 130));
+
+    QLinearGradient ring(0, 1, 0, 80);
+    ring.setColorAt(0.0, QColor(90, 90, 100));
+    ring.setColorAt(0.5, QColor(16, 16, 20));
+    ring.setColorAt(1.0, QColor(0, 0, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ring);
+    painter.drawEllipse(centre, 39, 39);
+    QRadialGradient white(centre, 35, centre - QPointF(8, 12));
+    white.setColorAt(0.0, Qt::white);
+    white.setColorAt(0.8, QColor(246, 246, 252));
+    white.setColorAt(1.0, QColor(210, 210, 224));
+    painter.setBrush(white);
+    painter.drawEllipse(centre, 35, 35);
+
+    painter.save();
+    QPainterPath inside;
+    inside.addEllipse(centre, 35, 35);
+    painter.setClipPath(inside);
+    if (two) {
+        paintFigure(painter, QPointF(51, 24), 0.82, QColor(50, 170, 60));
+        paintFigure(painter, QPointF(31, 31), 0.9, QColor(220, 40, 40));
+    } else {
+        paintFigure(painter, QPointF(40.5, 26), 1.0, QColor(220, 40, 40));
+    }
+    painter.restore();
+    return image;
+}
+
+} // namespace
+
+void writeSettingsPictures(AssetWriter& out) {
+    const QImage background = paintBackground();
+    out.write(QStringLiteral("settings/background.png"), background);
+
+    const std::array<QColor, 7> lit{
+        QColor(130, 230, 80), QColor(24, 130, 44), QColor(140, 60, 200), QColor(40, 100, 230),
+        QColor(250, 140, 20), QColor(140, 84, 36), QColor(230, 30, 30)};
+    for (std::size_t i = 0; i < lit.size(); ++i)
+        out.write(QStringLiteral("settings/speed-%1.png").arg(i), paintSpeedSegment(lit[i], true));
+    out.write(QStringLiteral("settings/speed-off.png"),
+              paintSpeedSegment(QColor(120, 122, 132), false));
+
+    out.write(QStringLiteral("settings/yes-up.png"),
+              paintChoice(background, yesButton, QStringLiteral("Yes"), false));
+    out.write(QStringLiteral("settings/yes-down.png"),
+              paintChoice(background, yesButton, QStringLiteral("Yes"), true));
+    out.write(QStringLiteral("settings/no-up.png"),
+              paintChoice(background, noButton, QStringLiteral("No"), false));
+    out.write(QStringLiteral("settings/no-down.png"),
+              paintChoice(background, noButton, QStringLiteral("No"), true));
+
+    out.write(QStringLiteral("settings/one-player.png"), paintPlayers(background, false));
+    out.write(QStringLiteral("settings/two-player.png"), paintPlayers(background, true));
+    out.write(QStringLiteral("settings/apply.png"),
+              paintCommand(background, applyButton, QStringLiteral("Yes"), QColor(40, 170, 60)));
+    out.write(QStringLiteral("settings/cancel.png"),
+              paintCommand(background, cancelButton, QStringLiteral("No"), QColor(214, 44, 44)));
+}
+
+} // namespace assetgen
