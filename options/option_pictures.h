@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#pragma once
+
+#include "engine/picture.h"
+
+#include <array>
+
+namespace zorvik {
+
+class PictureBook;
+
+// The pictures a player can choose from, loaded once and shared by the
+// board and the settings window.
+struct OptionPictures {
+    explicit OptionPictures(PictureBook& book);
+
+    // Snake swatches, left to right: green, red, yellow, dark red, blue.
+    std::array<Picture, 5> snakes{};
+    // Obstacle tiles, left to right: beige, red, magenta, orange, blue,
+    // cyan, green, yellow.
+    std::array<Picture, 8> tiles{};
+
+    // The start-up choices.
+    Picture redSnake() const { return snakes[1]; }
+    Picture greenSnake() const { return snakes[0]; }
+    Picture redTile() const { return tiles[1]; }
+};
+
+} // namespace zorvik

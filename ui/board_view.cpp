@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "ui/board_view.h"
+
+#include "engine/snake_game.h"
+#include "ui/shell/picture_book.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zorvik {
+
+BoardView::BoardView(const SnakeGame& game, const PictureBook& book, QWidget* parent)
+    : QWidget(parent), game_(game), book_(book) {
+    setFixedSize(kColumns * kCellSize, kRows * kCellSize);
+}
+
+void BoardView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (int c = 0; c < kCells; ++c) {
+        const QPixmap& pixmap = book_.Pixmap(game_.TableBlock[c]);
+        if (!pixmap.isNull()) {
+            painter.drawPixmap((c % kColumns) * kCellSize, (c / kColumns) * kCellSize, pixmap);
+        }
+    }
+}
+
+// A press on the board never drags the window.
+void BoardView::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+} // namespace zorvik

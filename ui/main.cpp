@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "ui/shell/picture_book.h"
+#include "ui/snake_table.h"
+
+#include <QApplication>
+#include <chrono>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorvik"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/icon.png")));
+
+    zorvik::PictureBook book;
+    const auto seed = static_cast<std::uint32_t>(
+        std::chrono::system_clock::now().time_since_epoch().count());
+    zorvik::SnakeTable window(book, seed);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "ui/snake_table.h"
+
+#include "options/settings.h"
+#include "ui/board_view.h"
+#include "ui/elided_label.h"
+#include "ui/end_screen.h"
+#include "ui/fonts.h"
+#include "ui/shell/drag_form.h"
+#include "ui/shell/hot_spot.h"
+#include "ui/shell/outline.h"
+#include "ui/shell/picture_box.h"
+#include "ui/shell/window_outlines.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace zorvik {
+
+namespace {
+constexpr QSize kClientArea{801, 551};
+constexpr QColor kBackgroundColour{224, 224, 224};
+constexpr QColor kPowerColour{255, 128, 0};
+constexpr int kTwipsPerPixel = 15;
+
+QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QFont& font, QColor colour,
+                  const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+ElidedLabel* MakeNameLabel(QWidget* parent, const QRect& geometry, const QString& name) {
+    auto* label = new ElidedLabel(parent);
+    label->setGeometry(geometry);
+    label->setFont(DisplayFont(14.25));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setText(name);
+    return label;
+}
+
+QWidget* MakePowerBar(QWidget* parent, const QRect& geometry) {
+    auto* bar = new QWidget(parent);
+    bar->setGeometry(geometry);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, kPowerColour);
+    bar->setPalette(palette);
+    return bar;
+}
+
+QFrame* MakePowerFrame(QWidget* parent, const QRect& geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setGeometry(geometry);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+    return frame;
+}
+
+QString ScoreText(float score) { return QString::number(static_cast<double>(score), 'f', 0); }
+
+} // namespace
+
+SnakeTable::SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), book_(book), choices_(book),
+      pictures_(book, choices_), game_(*this, pictures_.cells, seed),
+      background_(QStringLiteral(":/main/background.png")) {
+    setWindowTitle(QStringLiteral("Zorvik"));
+    setWindowIcon(QIcon(QStringLiteral(":/main/icon.png")));
+    setFixedSize(kClientArea);
+    setFocusPolicy(Qt::StrongFocus);
+    Timer1.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1, &QTimer::timeout, this, &SnakeTable::Tick);
+    qApp->installEventFilter(&keys_);
+    // Keys come only through this program's windows, so a running game
+    // pauses when the keyboard goes to another program.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive) {
+                    PauseStep();
+                }
+            });
+
+    LayOutControls();
+
+    game_.Form_Load();
+    settings_ = new Settings(game_, *this, book_, choices_, this);
+    connect(settings_, &Settings::gameChanged, this, &SnakeTable::ShowState);
+    settings_->MatchSpeedIndicator(2);
+    ShowState();
+    SetWindowOutline(*this, MainWindowRegion());
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+SnakeTable::~SnakeTable() { qApp->removeEventFilter(&keys_); }
+
+void SnakeTable::LayOutControls() {
+    board_ = new BoardView(game_, book_, this);
+    board_->move(31, 34);
+
+    const auto button = [this](Picture picture, int left, const char* name) {
+        auto* box = new PictureBox(book_, this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(left, 31, 41, 38);
+        box->setPicture(picture);
+        return box;
+    };
+    Pause = button(pictures_.pause1, 577, "Pause");
+    PictureBox* hlp = button(pictures_.help, 626, "hlp");
+    PictureBox* Image2 = button(pictures_.minimise, 676, "Image2");
+    PictureBox* ext = button(pictures_.exit, 725, "ext");
+    connect(Pause, &PictureBox::clicked, this, &SnakeTable::PauseClicked);
+    connect(hlp, &PictureBox::clicked, this, &SnakeTable::HelpClicked);
+    connect(Image2, &PictureBox::clicked, this, &SnakeTable::MinimiseClicked);
+    connect(ext, &PictureBox::clicked, qApp, &QCoreApplication::quit);
+
+    const auto hotSpot = [this](const QRect& geometry, const char* name) {
+        auto* spot = new HotSpot(this);
+        spot->setObjectName(QString::fromLatin1(name));
+        spot->setGeometry(geometry);
+        return spot;
+    };
+    connect(hotSpot({660, 116, 76, 30}, "Label3"), &HotSpot::clicked, this,
+            &SnakeTable::NewGameClicked);
+    connect(hotSpot({669, 186, 100, 30}, "Label4"), &HotSpot::clicked, this,
+            &SnakeTable::SetupClicked);
+    connect(hotSpot({558, 255, 187, 31}, "Label7"), &HotSpot::clicked, this,
+            &SnakeTable::MoreGamesClicked);
+
+    Label5 = MakeNameLabel(this, {566, 332, 192, 25}, QStringLiteral("Player1"));
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label6 = MakeNameLabel(this, {568, 427, 192, 26}, QStringLiteral("Player2"));
+    Label6->setObjectName(QStringLiteral("Label6"));
+    connect(Label5, &ElidedLabel::clicked, this, &SnakeTable::NamesClicked);
+    connect(Label6, &ElidedLabel::clicked, this, &SnakeTable::NamesClicked);
+
+    const QFont scoreFont = PlainFont(24, true);
+    const QFont powerFont = PlainFont(8.25, true);
+    Label1 = MakeLabel(this, {577, 360, 153, 37}, scoreFont, Qt::red, QStringLiteral("00000000"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = MakeLabel(this, {578, 456, 153, 37}, scoreFont, Qt::blue, QStringLiteral("00000000"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->hide();
+    MakeLabel(this, {568, 398, 49, 16}, powerFont, Qt::black, QStringLiteral("Power"));
+    MakeLabel(this, {568, 494, 49, 16}, powerFont, Qt::black, QStringLiteral("Power"));
+
+    // Each bar lies under its frame, so the frame stays visible at full power.
+    Label8 = MakePowerBar(this, {607, 397, 158, 16});
+    Label8->setObjectName(QStringLiteral("Label8"));
+    MakePowerFrame(this, {607, 397, 158, 16});
+    Label13 = MakePowerBar(this, {607, 493, 158, 16});
+    Label13->setObjectName(QStringLiteral("Label13"));
+    MakePowerFrame(this, {607, 493, 158, 16});
+}
+
+void SnakeTable::Tick() {
+    game_.Tick();
+    ShowState();
+}
+
+void SnakeTable::ShowState() {
+    Label1->setText(ScoreText(game_.Score1));
+    Label2->setText(ScoreText(game_.Score2));
+    Label2->setVisible(game_.Score2Shown);
+    Label8->resize(qRound(game_.Power1 / kTwipsPerPixel), Label8->height());
+    Label13->resize(qRound(game_.Power2 / kTwipsPerPixel), Label13->height());
+    board_->update();
+}
+
+bool SnakeTable::KeyPressed(int virtualKey) { return keys_.KeyPressed(virtualKey); }
+
+bool SnakeTable::TimerEnabled() const { return Timer1.isActive(); }
+
+void SnakeTable::SetTimerEnabled(bool enabled) {
+    if (enabled) {
+        Timer1.start();
+    } else {
+        Timer1.stop();
+    }
+}
+
+int SnakeTable::TimerInterval() const { return Timer1.interval(); }
+
+void SnakeTable::SetTimerInterval(int milliseconds) { Timer1.setInterval(milliseconds); }
+
+void SnakeTable::ShowEndScreen(const EndScreenContent& content) {
+    ShowState();
+    EndScreen screen(content, this);
+    screen.exec();
+    raise();
+    activateWindow();
+}
+
+std::string SnakeTable::PlayerName(int player) const {
+    return (player == 1 ? Label5 : Label6)->text().toStdString();
+}
+
+bool SnakeTable::SnakesCollide() const { return settings_->SnakesCollide(); }
+
+void SnakeTable::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackgroundColour);
+    painter.drawPixmap(0, 0, background_);
+}
+
+// A press on the window's own surface, not on a control or the board,
+// moves the window.
+void SnakeTable::mousePressEvent(QMouseEvent* event) {
+    if (childAt(event->position().toPoint()) == nullptr) {
+        DragForm(*this, event->globalPosition());
+    }
+}
+
+// Tab belongs to player 2, never to focus navigation.
+bool SnakeTable::focusNextPrevChild(bool) { return false; }
+
+} // namespace zorvik
