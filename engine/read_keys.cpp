@@ -32,7 +32,9 @@ void SnakeGame::ReadPlayerKeys(Player self, Player victim, const std::array<int,
             return;
         }
     }
-    if (window_->KeyPressed(keys[4]) &&
+    // A one-player game has nobody to bite, even where the idle second snake's
+    // last head cell still shows the black head.
+    if (window_->KeyPressed(keys[4]) && !OnePlayer &&
         TableBlock.at(self.snake.at(self.head)) == Templates.colpic) {
         Bite(victim);
     }
