@@ -4,8 +4,9 @@
 BUILD      := build
 TEST_BUILD := build-tests
 CMAKE_GEN  := -G Ninja
+BENCH_FLAGS ?= --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-.PHONY: run test bench assets
+.PHONY: run test bench measure assets
 
 run:
 	@tools/ensure-deps.sh
@@ -23,7 +24,15 @@ bench:
 	@tools/ensure-deps.sh test
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_BENCH=ON
 	cmake --build $(BUILD) --target zorvik_bench
-	./$(BUILD)/bench/zorvik_bench
+	./$(BUILD)/bench/zorvik_bench $(BENCH_FLAGS)
+
+# Times the Release game on a private X display: first frame, CPU, memory
+# and the real tick period.
+measure:
+	@tools/ensure-deps.sh test
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_BENCH=ON
+	cmake --build $(BUILD) --target zorvik zorvik_first_frame zorvik_tick_period
+	bench/measure.sh $(BUILD)
 
 # Paints every picture into assets/ (a developer's step; the game only
 # embeds the PNG files that are checked in).

@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-lato fonts-liberation fonts-dejavu-core)
 if [ "${1:-}" = test ]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool openbox imagemagick)
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick)
 fi
 
 missing=()

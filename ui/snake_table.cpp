@@ -78,6 +78,7 @@ SnakeTable::SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/main/icon.png")));
     setFixedSize(kClientArea);
     setFocusPolicy(Qt::StrongFocus);
+    Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &SnakeTable::Tick);
     qApp->installEventFilter(&keys_);

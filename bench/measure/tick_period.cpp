@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+//
+// Plays the real main window on the current display and times its game
+// timer: the median and 95th percentile of the period between two ticks, at
+// the fastest speed and at the first one.
+#include "ui/shell/picture_book.h"
+#include "ui/snake_table.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr std::array kIntervals{25, 150};
+constexpr std::size_t kPeriods = 400;
+// Time for the window to appear and settle before the first measurement.
+constexpr int kSettleMilliseconds = 500;
+
+// Nearest-rank percentile of sorted values.
+double Percentile(const std::vector<double>& sorted, double fraction) {
+    const auto rank = static_cast<std::size_t>(fraction * static_cast<double>(sorted.size()));
+    return sorted.at(std::min(rank, sorted.size() - 1));
+}
+
+// Records the ticks of one interval after another, prints each interval's
+// figures, and ends the application after the last one.
+class TickRecorder {
+public:
+    TickRecorder(zorvik::SnakeTable& table, const QTimer& timer) : table_(table), timer_(timer) {}
+
+    void Start() {
+        QObject::connect(&timer_, &QTimer::timeout, &table_, [this] { OnTick(); });
+        Begin(0);
+    }
+
+    void OnTick() {
+        stamps_.push_back(clock_.nsecsElapsed());
+        if (stamps_.size() <= kPeriods) {
+            return;
+        }
+        Report();
+        if (current_ + 1 < kIntervals.size()) {
+            Begin(current_ + 1);
+        } else {
+            QCoreApplication::exit(0);
+        }
+    }
+
+    // The expected length of the whole measurement, for a watchdog.
+    static int ExpectedMilliseconds() {
+        int total = kSettleMilliseconds;
+        for (int interval : kIntervals) {
+            total += interval * static_cast<int>(kPeriods + 1);
+        }
+        return total;
+    }
+
+private:
+    void Begin(std::size_t index) {
+        current_ = index;
+        stamps_.clear();
+        table_.SetTimerInterval(kIntervals.at(index));
+        clock_.start();
+        if (!timer_.isActive()) {
+            std::fprintf(stderr, "the game is paused: its window lost the keyboard\n");
+            QCoreApplication::exit(1);
+        }
+    }
+
+    void Report() const {
+        std::vector<double> periods;
+        for (std::size_t i = 1; i < stamps_.size(); ++i) {
+            periods.push_back(static_cast<double>(stamps_[i] - stamps_[i - 1]) / 1e6);
+        }
+        std::sort(periods.begin(), periods.end());
+        std::printf("tick period at %d ms: median %.2f ms, 95th percentile %.2f ms, "
+                    "max %.2f ms over %zu ticks\n",
+                    kIntervals.at(current_), Percentile(periods, 0.5), Percentile(periods, 0.95),
+                    periods.back(), periods.size());
+        std::fflush(stdout);
+    }
+
+    zorvik::SnakeTable& table_;
+    const QTimer& timer_;
+    QElapsedTimer clock_;
+    std::vector<qint64> stamps_;
+    std::size_t current_ = 0;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    zorvik::PictureBook book;
+    zorvik::SnakeTable table(book, 1);
+    table.show();
+
+    const auto* timer = table.findChild<QTimer*>(QStringLiteral("Timer1"));
+    if (timer == nullptr) {
+        std::fprintf(stderr, "the main window has no timer named Timer1\n");
+        return 1;
+    }
+    TickRecorder recorder(table, *timer);
+    QTimer::singleShot(kSettleMilliseconds, [&recorder] { recorder.Start(); });
+    // A game that stops ticking (an end screen, a pause) must not hang the run.
+    QTimer::singleShot(2 * TickRecorder::ExpectedMilliseconds(), [] {
+        std::fprintf(stderr, "the game stopped ticking\n");
+        QCoreApplication::exit(1);
+    });
+    return QApplication::exec();
+}
