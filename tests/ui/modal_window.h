@@ -2,91 +2,68 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "ui/elided_label.h"
-#include "ui/end_screen.h"
 #include "ui/shell/picture_book.h"
+#include "ui/shell/picture_box.h"
 #include "ui/snake_table.h"
 
 #include <QApplication>
-#include <QPointer>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <memory>
+#include <optional>
 
 namespace zorvik::testing {
 
-// Runs `open`, which shows a modal window, and hands that window to `act`
-// from inside its event loop. Whatever `act` leaves open (after a failed
-// check, say) is closed, so that `open` returns. Returns whether a modal
-// window came up at all.
-inline bool WhileModal(const std::function<void()>& open,
-                       const std::function<void(QWidget&)>& act) {
-    bool cameUp = false;
-    QTimer poll;
-    poll.setSingleShot(true);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
+// What a test does with a window while it is up.
+using Act = std::function<void(QWidget&)>;
+
+// Runs `open`, which shows a modal window, and hands that window to `act` from
+// inside its event loop. Then it closes the window as the window manager
+// would, and hides it should it refuse, so that `open` returns. Returns
+// whether `act` closed the window, or nothing when no modal window came up.
+inline std::optional<bool> WhileModal(const std::function<void()>& open, const Act& act) {
+    std::optional<bool> closedByAct;
+    QObject poll; // cancels the look if `open` returns without a modal window
+    QTimer::singleShot(0, &poll, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
-            cameUp = true;
-            const QPointer<QWidget> shown = modal;
             act(*modal);
-            if (shown && shown->isVisible()) {
-                shown->close();
-            }
+            closedByAct = modal->isHidden();
+            modal->close();
+            modal->hide();
         }
     });
-    poll.start(0);
     open();
-    return cameUp;
+    return closedByAct;
 }
 
-// Clicks a control of a window, left button, at its centre.
-inline void Click(QWidget& window, const char* control) {
-    auto* widget = window.findChild<QWidget*>(QString::fromLatin1(control));
-    QVERIFY2(widget != nullptr, control);
-    QTest::mouseClick(widget, Qt::LeftButton);
+inline void Click(QWidget& window, const QString& control) {
+    QTest::mouseClick(window.findChild<QWidget*>(control), Qt::LeftButton);
+}
+
+inline Picture Shown(QWidget& window, const QString& pictureBox) {
+    return window.findChild<PictureBox*>(pictureBox)->picture();
+}
+
+inline QString Text(QWidget& window, const QString& label) {
+    return window.findChild<QLabel*>(label)->text();
 }
 
 // The main window as the player sees it, on a fixed seed.
 struct MainWindow {
-    MainWindow() : table(std::make_unique<SnakeTable>(book, 1)) {
-        table->show();
-        QVERIFY(QTest::qWaitForWindowExposed(table.get()));
-    }
-
-    template <typename T = QWidget> T* Control(const char* name) const {
-        return table->findChild<T*>(QString::fromLatin1(name));
-    }
-
-    // Opens a window through a control of the main window.
-    bool Open(const char* control, const std::function<void(QWidget&)>& act) {
-        return WhileModal([&] { Click(*table, control); }, act);
-    }
-
-    // Crashes one player's snake into itself in a two-player game and
-    // returns the end screen's message.
-    QString EndMessageAfterCrash(int crasher) {
-        SnakeGame& game = table->game();
-        game.OnePlayer = false;
-        game.Reset();
-        if (crasher == 1) {
-            game.Snake1.at(game.Snake1Head) = game.Snake1.at(0);
-        } else {
-            game.Snake2.at(game.Snake2Head) = game.Snake2.at(0);
-        }
-        QString message;
-        const bool shown = WhileModal([&] { game.Collide(); },
-                                      [&](QWidget& modal) {
-                                          if (auto* end = qobject_cast<EndScreen*>(&modal)) {
-                                              message = end->messageLabel()->text();
-                                          }
-                                          modal.close();
-                                      });
-        return shown ? message : QStringLiteral("<no end screen>");
+    MainWindow() { table.show(); }
+    QWidget* Control(const QString& name) { return table.findChild<QWidget*>(name); }
+    // Paused, and the pause button shows play.
+    bool Paused() { return !table.TimerEnabled() && Shown(table, "Pause") != runningPicture; }
+    // Opens a window with a click on a control of the main window.
+    std::optional<bool> Open(const QString& control, const Act& act) {
+        return WhileModal([&] { Click(table, control); }, act);
     }
 
     PictureBook book;
-    std::unique_ptr<SnakeTable> table;
+    SnakeTable table{book, 1};
+    SnakeGame& game = table.game();
+    const Picture runningPicture = Shown(table, "Pause");
 };
 
 } // namespace zorvik::testing

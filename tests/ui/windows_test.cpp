@@ -1,0 +1,362 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "modal_window.h"
+
+#include "engine/keys.h"
+#include "options/settings.h"
+#include "ui/elided_label.h"
+#include "ui/end_screen.h"
+#include "ui/shell/outline.h"
+#include "ui/shell/window_outlines.h"
+
+#include <QCryptographicHash>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QtEndian>
+#include <numeric>
+#include <optional>
+
+using namespace zorvik;
+using namespace zorvik::testing;
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+    std::optional<MainWindow> main; // every test starts on a freshly opened main window
+    static QByteArray Patched(QByteArray bytes, int offset, qint32 value) {
+        qToLittleEndian(value, bytes.data() + offset);
+        return bytes;
+    }
+private slots:
+    void init() { main.emplace(); }
+
+    void outlinesFollowTheRegionLayout_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<qint32>>("first"); // left, top, right, bottom
+        QTest::addColumn<QList<qint32>>("last");
+        QTest::addColumn<int>("area");
+        QTest::newRow("main window") << MainWindowRegion() << 25 << QList{20, 0, 779, 1}
+                                     << QList{20, 549, 779, 550} << 438982;
+        QTest::newRow("settings") << SettingsRegion() << 57 << QList{42, 0, 386, 1}
+                                  << QList{42, 507, 386, 508} << 215292;
+        // The top row is not the names dialog's; its last is, under Continue.
+        QTest::newRow("names") << NamesRegion() << 46 << QList{34, 1, 324, 2}
+                               << QList{133, 151, 229, 152} << 52512;
+    }
+    // The bytes follow the platform's region-data layout: header, rounded
+    // bands top to bottom, extras last. The pixel count pins every band, where
+    // an off-by-one shows as a notch in a corner.
+    void outlinesFollowTheRegionLayout() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, count);
+        QList<qint32> fields(bytes.size() / 4);
+        qFromLittleEndian<qint32>(bytes.constData(), fields.size(), fields.data());
+        QCOMPARE(bytes.size(), 32 + 16 * count);
+        QCOMPARE(fields.first(4), QList<qint32>({32, 1, count, 16 * count}));
+        QTEST(fields.mid(8, 4), "first");
+        QTEST(fields.last(4), "last");
+        const QRegion outline = RegionFromBytes(bytes);
+        const auto addArea = [](int sum, QRect band) { return sum + band.width() * band.height(); };
+        QTEST(std::accumulate(outline.begin(), outline.end(), 0, addArea), "area");
+    }
+
+    // A half-read rectangle list would cut arbitrary holes in a window.
+    void malformedBytesGiveNoOutline() {
+        const QByteArray valid = MainWindowRegion();
+        for (const QByteArray& bytes : {
+                 valid.left(31),                             // a short header
+                 Patched(valid, 0, 40),                      // a wrong header size
+                 Patched(valid, 4, 2),                       // not a rectangle list
+                 valid.left(432 - 16),                       // fewer rectangles than counted
+                 Patched(Patched(valid, 8, 1 << 28), 12, 0), // a count whose size wraps to 0
+                 Patched(valid, 32 + 8, 10),                 // a rectangle inside out
+             }) {
+            QVERIFY(RegionFromBytes(bytes).isEmpty());
+        }
+    }
+
+    // The program opens on a running game set up as at every start, in its
+    // rounded outline; pausing is the timer alone and the button's picture
+    // must tell the truth about it, while New starts over without pausing or
+    // resuming.
+    void opensRunningAndOnlyPauseStopsTheGame() {
+        QCOMPARE(main->table.TimerInterval(), 150);
+        QVERIFY(main->game.OnePlayer && !main->game.CampaignMode);
+        QVERIFY(main->Control("Label2")->isHidden());
+        QCOMPARE(main->Control("Label8")->width(), 158);
+        QCOMPARE(main->Control("Label13")->width(), 158);
+        QCOMPARE(main->table.mask().intersected(QRegion(0, 0, 799, 1) + QRect(0, 0, 1, 550)),
+                 QRegion(20, 0, 759, 1) + QRect(0, 21, 1, 508));
+        main->game.Score1 = 500;
+        bool running = true;
+        for (const QString control : {"Label3", "Pause", "Label3", "Pause"}) {
+            running = control == "Pause" ? !running : running;
+            Click(main->table, control);
+            QCOMPARE(main->table.TimerEnabled(), running);
+            QCOMPARE(main->Paused(), !running);
+        }
+        QCOMPARE(main->game.Score1, 0.0f);
+    }
+
+    // The players read the game off the panel: after each tick it shows the
+    // engine's scores and power (2370 of power fill the 158-pixel bar).
+    void panelFollowsScoresAndPower() {
+        Click(main->table.settings(), "Image4"); // two players
+        main->game.Power1 = 770;
+        main->game.Power2 = 1270;
+        main->game.FoodCell = main->game.Snake1.at(main->game.Snake1Head) + 1;
+        main->table.SetTimerInterval(25);
+        QTRY_COMPARE(Text(main->table, "Label1"), "1000");
+        QCOMPARE(main->Control("Label8")->width(), 158);
+        QCOMPARE(main->Control("Label13")->width(), 85);
+    }
+
+    void keysCountAsTheGamePollsThem_data() {
+        QTest::addColumn<int>("key"); // with its modifiers, each sent from the W key's place
+        QTest::addColumn<int>("virtualKey");
+        // P press, R release, p and r auto-repeated, D the application losing
+        // the keyboard; + and - a query of the key answering yes and no.
+        QTest::addColumn<QString>("script");
+        QTest::newRow("held") << int(Qt::Key_Left) << vk::Left << "P++R-";
+        QTest::newRow("tap between queries") << int(Qt::Key_Left) << vk::Left << "PR+-";
+        QTest::newRow("auto-repeat") << int(Qt::Key_Up) << vk::Up << "P+r+p+R-";
+        QTest::newRow("deactivation") << int(Qt::Key_Down) << vk::Down << "P+D-";
+        QTest::newRow("Ctrl+W") << (Qt::CTRL | Qt::Key_W).toCombined() << vk::W << "P+R-";
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << vk::Tab << "P+R-";
+        QTest::newRow("Cyrillic in W position") << 0x0426 << vk::W << "P+R-";
+    }
+    // The engine polls the keys once a tick: a tap between two ticks turns the
+    // snake once, a held key on every tick, and keys typed into another program
+    // never reach the game, so it pauses and no key stays held; player 2's keys
+    // and Tab arrive whatever player 1's Ctrl, the layout and focus navigation.
+    void keysCountAsTheGamePollsThem() {
+        QFETCH(int, key);
+        QFETCH(int, virtualKey);
+        QFETCH(QString, script);
+        const auto combination = QKeyCombination::fromCombined(key);
+        for (const QChar step : script) {
+            if (step == u'+' || step == u'-') {
+                QCOMPARE(main->table.KeyPressed(virtualKey), step == u'+');
+            } else if (step == u'D') {
+                emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+                QVERIFY(main->Paused());
+            } else {
+                QKeyEvent event(step.toUpper() == u'P' ? QEvent::KeyPress : QEvent::KeyRelease,
+                                combination.key(), combination.keyboardModifiers(), 25, 0, 0, {},
+                                step.isLower());
+                QApplication::sendEvent(&main->table, &event);
+            }
+        }
+    }
+
+    // The window has no title bar: its surface is the handle to move it by,
+    // while a press on a button or a painted word stays a click. Headless, the
+    // platform refuses to move windows, so the window follows the mouse itself.
+    void onlyTheSurfaceDragsTheWindow() {
+        const std::pair<QPoint, QPoint> presses[] = {{{597, 50}, {}},         // the pause button
+                                                     {{698, 131}, {}},        // the New hot spot
+                                                     {{540, 300}, {30, 20}}}; // the surface
+        for (const auto& [press, moved] : presses) {
+            main.emplace();
+            QWindow* window = main->table.windowHandle();
+            const QPoint start = main->table.pos();
+            QTest::mousePress(window, Qt::LeftButton, {}, press);
+            QTest::mouseMove(window, press + QPoint(30, 20));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, press);
+            QCOMPARE(main->table.pos() - start, moved);
+        }
+    }
+
+    // Each ending tells the players what happened: its own picture, and the new
+    // level in large type or the message line.
+    void endScreenShowsEachEnding() {
+        const std::pair<EndScreenContent, QString> endings[] = {
+            {{EndPicture::LevelProceed, 4, {}}, ":/endscreen/level.png"},
+            {{EndPicture::CampaignOver, {}, {}}, ":/endscreen/campaign-over.png"},
+            {{EndPicture::ClassicOver, {}, {}}, ":/endscreen/classic-over.png"},
+            {{EndPicture::GameOver, {}, "Player2 Won"}, ":/endscreen/game-over.png"}};
+        for (const auto& [content, picture] : endings) {
+            const EndScreen screen(content, nullptr);
+            QCOMPARE(screen.picture().toImage(), QPixmap(picture).toImage());
+            QCOMPARE(screen.levelLabel()->isHidden(), !content.level);
+            QCOMPARE(screen.levelLabel()->text().toInt(), content.level.value_or(0));
+            QCOMPARE(screen.messageLabel()->isHidden(), !content.message);
+            QCOMPARE(screen.messageLabel()->text().toStdString(), content.message.value_or(""));
+        }
+    }
+
+    // A click on the shown level belongs to the label; a click on the end
+    // screen's surface, Escape and the window manager's close all dismiss it,
+    // and the next level then starts running, never stopped behind a pause
+    // button that shows "running".
+    void endScreenDismissalRestartsTheGame() {
+        const std::pair<Act, bool> ways[] = {
+            {[](QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(20, 20)); }, true},
+            {[](QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(258, 115)); },
+             false},
+            {[](QWidget& w) { QTest::keyClick(&w, Qt::Key_Escape); }, true},
+            {[](QWidget& w) { w.close(); }, true}};
+        for (const auto& [way, dismisses] : ways) {
+            main.emplace();
+            main->game.CampaignMode = true;
+            main->game.Eaten1 = 25;
+            QCOMPARE(WhileModal([&] { main->game.Tick(); }, way), std::optional(dismisses));
+            QVERIFY(main->table.TimerEnabled() && main->game.Board[0] == kObstacle);
+        }
+    }
+
+    // The speed is nothing but the lit segments and the timer: every kind of
+    // click must leave both telling the same speed.
+    void speedIndicatorShowsTheSpeedInForce() {
+        Settings& settings = main->table.settings();
+        const Picture unlit = Shown(settings, "SpeedPic6");
+        const auto shown = [&] {
+            QString lit;
+            for (int k = 0; k < 7; ++k) {
+                lit += Shown(settings, QStringLiteral("SpeedPic%1").arg(k)) == unlit ? '-' : '#';
+            }
+            return lit + ' ' + QString::number(main->table.TimerInterval());
+        };
+        QCOMPARE(shown(), "###---- 150");
+        const std::pair<int, QString> clicks[] = {{5, "######- 50"},  {1, "##----- 200"},
+                                                  {1, "##----- 200"}, {6, "####### 25"},
+                                                  {6, "####### 25"},  {0, "#------ 250"}};
+        for (const auto& [segment, expected] : clicks) {
+            Click(settings, QStringLiteral("SpeedPic%1").arg(segment));
+            QCOMPARE(shown(), expected);
+        }
+    }
+
+    // Yes always starts over, even with nothing changed; No only closes, and
+    // the one settings window keeps the choice for the next opening, where Yes
+    // applies it. The walls already laid keep their tile until a layout is
+    // laid again. No tick runs behind the window, nor does the game resume
+    // after it.
+    void choicesWaitForYesAndOutliveNo() {
+        main->game.Level = 3;
+        main->game.SetObstacles();
+        main->game.Score1 = 700;
+        const auto applied = [this] {
+            const CellPictures& templates = main->game.Templates;
+            return std::tuple(templates.SBlock, templates.IM2P, templates.Obs);
+        };
+        const auto before = applied();
+        main->Open("Label4", [](QWidget& settings) { Click(settings, "Command1"); });
+        QVERIFY(main->game.Score1 == 0 && main->Paused());
+        std::tuple<Picture, Picture, Picture> chosen;
+        main->Open("Label4", [&](QWidget& settings) {
+            for (const char* choice : {"SB3", "SB24", "SO6", "Image2"}) {
+                Click(settings, choice);
+            }
+            chosen = {Shown(settings, "SB3"), Shown(settings, "SB24"), Shown(settings, "SO6")};
+        });
+        QCOMPARE(applied(), before);
+        main->Open("Label4", [](QWidget& settings) { Click(settings, "Command1"); });
+        QCOMPARE(applied(), chosen);
+        QCOMPARE(main->game.TableBlock[0], std::get<2>(before));
+        main->game.SetObstacles();
+        QCOMPARE(main->game.TableBlock[0], std::get<2>(chosen));
+        QCOMPARE(main->table.findChildren<Settings*>().size(), 1);
+    }
+
+    // The number of players lives only in the picture, and either game type
+    // starts over on the open board of level 1: each click restarts the game,
+    // never leaving a later level's walls or the other player's score behind.
+    void playerAndGameTypeChoicesStartOver() {
+        Settings& settings = main->table.settings();
+        const Picture onePlayer = Shown(settings, "Image4");
+        for (const bool twoPlayers : {true, false}) {
+            main->game.Score1 = 900;
+            Click(settings, "Image4");
+            QVERIFY(main->game.OnePlayer != twoPlayers && main->game.Score1 == 0);
+            QCOMPARE(Shown(settings, "Image4") != onePlayer, twoPlayers);
+            QCOMPARE(main->Control("Label2")->isHidden(), !twoPlayers);
+        }
+        for (const QString gameType : {"Option2", "Option1"}) {
+            main->game.Level = 5;
+            main->game.SetObstacles();
+            Click(settings, gameType);
+            QCOMPARE(main->game.CampaignMode, gameType == "Option2");
+            QVERIFY(main->game.Level == 1 && std::ranges::count(main->game.Board, kFree) == kCells);
+        }
+    }
+
+    void continuedNamesShowEverywhereAsTyped_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << "Ann";
+        QTest::newRow("empty") << "";
+        QTest::newRow("markup") << "<b>x</b>";
+        QTest::newRow("10,000 characters") << QString(10000, u'W');
+    }
+    // The names live only in the main window's labels, from which the help
+    // window and the end messages read them: markup taken as such, a lost
+    // character or a label grown to fit would show in one of these places.
+    // The next opening offers the default names again.
+    void continuedNamesShowEverywhereAsTyped() {
+        QFETCH(QString, name);
+        const auto enter = [&](QWidget& dialog) {
+            dialog.findChild<QLineEdit*>("Text1")->setText(name);
+            dialog.findChild<QLineEdit*>("Text2")->setText("Bob");
+            Click(dialog, "Label1");
+        };
+        QCOMPARE(main->Open("Label5", enter), std::optional(true));
+        QStringList shown{Text(main->table, "Label5"), Text(main->table, "Label6")};
+        main->Open("hlp", [&](QWidget& w) { shown << Text(w, "Label1") << Text(w, "Label2"); });
+        Click(main->table.settings(), "Image4"); // two players
+        main->game.Snake2.at(main->game.Snake2Head) = main->game.Snake2.at(0);
+        WhileModal([&] { main->game.Collide(); }, [&](QWidget& w) { shown << Text(w, "Label2"); });
+        main->Open("Label6", [&](QWidget& dialog) {
+            shown << dialog.findChild<QLineEdit*>("Text1")->text()
+                  << dialog.findChild<QLineEdit*>("Text2")->text();
+        });
+        QCOMPARE(shown,
+                 QStringList({name, "Bob", name, "Bob", name + " Won", "Player1", "Player2"}));
+        QCOMPARE(main->table.findChild<QLabel*>("Label5")->textFormat(), Qt::PlainText);
+        QCOMPARE(main->Control("Label5")->geometry(), QRect(566, 332, 192, 25));
+    }
+
+    void onlyContinueCopiesTheNames_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("typing, then the window manager's close") << int(Qt::Key_X);
+    }
+    // Only the painted Continue button closes the dialog with the names; a
+    // dialog's usual keys would close it with or without them, and the window
+    // manager's close leaves the names as they were. No tick runs behind the
+    // dialog, nor does the game resume after it.
+    void onlyContinueCopiesTheNames() {
+        QFETCH(int, key);
+        const auto typeAndPress = [key](QWidget& dialog) {
+            dialog.findChild<QLineEdit*>("Text1")->setText("Ann");
+            QTest::keyClick(dialog.findChild<QLineEdit*>("Text1"), Qt::Key(key));
+        };
+        QCOMPARE(main->Open("Label5", typeAndPress), std::optional(false));
+        QVERIFY(Text(main->table, "Label5") == "Player1" && main->Paused());
+    }
+
+    // The help text is the game's own 26 lines, byte for byte (their digest),
+    // misspellings and the spaces at the ends of lines included, and its last
+    // line can be scrolled into view. No tick runs behind the window, nor does the game resume
+    // after it.
+    void helpShowsItsTextExactlyDownToTheLastLine() {
+        QVERIFY(main->Open("hlp", [&](QWidget& help) {
+            auto* box = help.findChild<QPlainTextEdit*>();
+            const QByteArray text = box->toPlainText().replace(u'\n', "\r\n").toLatin1();
+            QCOMPARE(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex(),
+                     "cfc71858f19ac546f75eda0d11973247e31f9d145c3fd1f3464ecf33337e4bfa");
+            QTextCursor lastLine(box->document()->findBlockByNumber(25));
+            QVERIFY(!box->viewport()->rect().contains(box->cursorRect(lastLine)));
+            box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+            QVERIFY(box->viewport()->rect().contains(box->cursorRect(lastLine)));
+        }));
+        QVERIFY(main->Paused());
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
