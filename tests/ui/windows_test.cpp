@@ -117,8 +117,9 @@ private slots:
     void keysCountAsTheGamePollsThem_data() {
         QTest::addColumn<int>("key"); // with its modifiers, each sent from the W key's place
         QTest::addColumn<int>("virtualKey");
-        // P press, R release, p and r auto-repeated, D the application losing
-        // the keyboard; + and - a query of the key answering yes and no.
+        // P press, R release, p and r auto-repeated, T a press and release in a
+        // text box, D the application losing the keyboard; + and - a query of
+        // the key answering yes and no.
         QTest::addColumn<QString>("script");
         QTest::newRow("held") << int(Qt::Key_Left) << vk::Left << "P++R-";
         QTest::newRow("tap between queries") << int(Qt::Key_Left) << vk::Left << "PR+-";
@@ -127,6 +128,7 @@ private slots:
         QTest::newRow("Ctrl+W") << (Qt::CTRL | Qt::Key_W).toCombined() << vk::W << "P+R-";
         QTest::newRow("Tab") << int(Qt::Key_Tab) << vk::Tab << "P+R-";
         QTest::newRow("Cyrillic in W position") << 0x0426 << vk::W << "P+R-";
+        QTest::newRow("typed into a text box") << int(Qt::Key_W) << vk::W << "T-";
     }
     // The engine polls the keys once a tick: a tap between two ticks turns the
     // snake once, a held key on every tick, and keys typed into another program
@@ -137,12 +139,15 @@ private slots:
         QFETCH(int, virtualKey);
         QFETCH(QString, script);
         const auto combination = QKeyCombination::fromCombined(key);
+        QLineEdit textBox;
         for (const QChar step : script) {
             if (step == u'+' || step == u'-') {
                 QCOMPARE(main->table.KeyPressed(virtualKey), step == u'+');
             } else if (step == u'D') {
                 emit qApp->applicationStateChanged(Qt::ApplicationInactive);
                 QVERIFY(main->Paused());
+            } else if (step == u'T') {
+                QTest::keyClick(&textBox, combination.key());
             } else {
                 QKeyEvent event(step.toUpper() == u'P' ? QEvent::KeyPress : QEvent::KeyRelease,
                                 combination.key(), combination.keyboardModifiers(), 25, 0, 0, {},

@@ -7,6 +7,7 @@
 #include <QChar>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QWidget>
 #include <QWindow>
 
 namespace zorvik {
@@ -102,7 +103,7 @@ std::optional<int> KeyState::VirtualKeyOf(const QKeyEvent& event) {
 }
 
 // Only watches: every key event still reaches its widget, so text boxes work.
-bool KeyState::eventFilter(QObject*, QEvent* event) {
+bool KeyState::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
         return false;
     }
@@ -110,9 +111,15 @@ bool KeyState::eventFilter(QObject*, QEvent* event) {
     if (keyEvent.isAutoRepeat()) {
         return false;
     }
+    // Keys typed into a text box, such as a player's name, are text, not
+    // steering; their releases still count, so no key stays held.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    const bool typing = widget != nullptr && widget->testAttribute(Qt::WA_InputMethodEnabled);
     if (const auto virtualKey = VirtualKeyOf(keyEvent)) {
         if (event->type() == QEvent::KeyPress) {
-            Press(*virtualKey);
+            if (!typing) {
+                Press(*virtualKey);
+            }
         } else {
             Release(*virtualKey);
         }
