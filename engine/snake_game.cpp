@@ -100,7 +100,9 @@ SnakeGame::Player SnakeGame::Second() {
     return {Snake2, Snake2Dir, Snake2Head, Score2, Eaten2, Power2, 2};
 }
 
-void SnakeGame::StopTimer() { window_->SetTimerEnabled(false); }
+void SnakeGame::StopTimer() {
+    window_->SetTimerEnabled(false);
+}
 
 void SnakeGame::ShowEndScreen(const EndScreenContent& content) {
     window_->ShowEndScreen(content);
@@ -108,6 +110,8 @@ void SnakeGame::ShowEndScreen(const EndScreenContent& content) {
     window_->SetTimerEnabled(true);
 }
 
-std::string SnakeGame::Name(int player) const { return window_->PlayerName(player); }
+std::string SnakeGame::Name(int player) const {
+    return window_->PlayerName(player);
+}
 
 } // namespace zorvik

@@ -26,6 +26,8 @@ void BoardView::paintEvent(QPaintEvent*) {
 }
 
 // A press on the board never drags the window.
-void BoardView::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 } // namespace zorvik

@@ -7,7 +7,9 @@
 
 namespace zorvik {
 
-ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
 
 void ElidedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -17,7 +19,9 @@ void ElidedLabel::paintEvent(QPaintEvent*) {
     painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, shown);
 }
 
-void ElidedLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void ElidedLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void ElidedLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {

@@ -19,9 +19,8 @@ constexpr QSize kClientArea{341, 204};
 } // namespace
 
 EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      picture_(PictureOf(content.picture)), Label1(new QLabel(this)),
-      Label2(new ElidedLabel(this)) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picture_(PictureOf(content.picture)),
+      Label1(new QLabel(this)), Label2(new ElidedLabel(this)) {
     setModal(true);
     setFixedSize(kClientArea + QSize(2 * kFrame, 2 * kFrame));
 

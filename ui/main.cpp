@@ -12,8 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/icon.png")));
 
     zorvik::PictureBook book;
-    const auto seed = static_cast<std::uint32_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    const auto seed =
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
     zorvik::SnakeTable window(book, seed);
     window.show();
     return QApplication::exec();

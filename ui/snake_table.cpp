@@ -66,7 +66,9 @@ QFrame* MakePowerFrame(QWidget* parent, const QRect& geometry) {
     return frame;
 }
 
-QString ScoreText(float score) { return QString::number(static_cast<double>(score), 'f', 0); }
+QString ScoreText(float score) {
+    return QString::number(static_cast<double>(score), 'f', 0);
+}
 
 } // namespace
 
@@ -105,7 +107,9 @@ SnakeTable::SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent)
     }
 }
 
-SnakeTable::~SnakeTable() { qApp->removeEventFilter(&keys_); }
+SnakeTable::~SnakeTable() {
+    qApp->removeEventFilter(&keys_);
+}
 
 void SnakeTable::LayOutControls() {
     board_ = new BoardView(game_, book_, this);
@@ -154,6 +158,9 @@ void SnakeTable::LayOutControls() {
     Label2 = MakeLabel(this, {578, 456, 153, 37}, scoreFont, Qt::blue, QStringLiteral("00000000"));
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->hide();
+    // The scores sit a little inside the boxes painted behind them.
+    Label1->setIndent(6);
+    Label2->setIndent(6);
     MakeLabel(this, {568, 398, 49, 16}, powerFont, Qt::black, QStringLiteral("Power"));
     MakeLabel(this, {568, 494, 49, 16}, powerFont, Qt::black, QStringLiteral("Power"));
 
@@ -180,9 +187,13 @@ void SnakeTable::ShowState() {
     board_->update();
 }
 
-bool SnakeTable::KeyPressed(int virtualKey) { return keys_.KeyPressed(virtualKey); }
+bool SnakeTable::KeyPressed(int virtualKey) {
+    return keys_.KeyPressed(virtualKey);
+}
 
-bool SnakeTable::TimerEnabled() const { return Timer1.isActive(); }
+bool SnakeTable::TimerEnabled() const {
+    return Timer1.isActive();
+}
 
 void SnakeTable::SetTimerEnabled(bool enabled) {
     if (enabled) {
@@ -192,9 +203,13 @@ void SnakeTable::SetTimerEnabled(bool enabled) {
     }
 }
 
-int SnakeTable::TimerInterval() const { return Timer1.interval(); }
+int SnakeTable::TimerInterval() const {
+    return Timer1.interval();
+}
 
-void SnakeTable::SetTimerInterval(int milliseconds) { Timer1.setInterval(milliseconds); }
+void SnakeTable::SetTimerInterval(int milliseconds) {
+    Timer1.setInterval(milliseconds);
+}
 
 void SnakeTable::ShowEndScreen(const EndScreenContent& content) {
     ShowState();
@@ -208,7 +223,9 @@ std::string SnakeTable::PlayerName(int player) const {
     return (player == 1 ? Label5 : Label6)->text().toStdString();
 }
 
-bool SnakeTable::SnakesCollide() const { return settings_->SnakesCollide(); }
+bool SnakeTable::SnakesCollide() const {
+    return settings_->SnakesCollide();
+}
 
 void SnakeTable::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -225,6 +242,8 @@ void SnakeTable::mousePressEvent(QMouseEvent* event) {
 }
 
 // Tab belongs to player 2, never to focus navigation.
-bool SnakeTable::focusNextPrevChild(bool) { return false; }
+bool SnakeTable::focusNextPrevChild(bool) {
+    return false;
+}
 
 } // namespace zorvik
