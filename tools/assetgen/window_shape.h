@@ -2,19 +2,16 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "ui/shell/outline.h"
+
 #include <QPainterPath>
 
+#include <span>
 #include <vector>
 
 namespace assetgen {
 
-// One horizontal band of a rounded window outline: rows top..bottom
-// (exclusive), columns inset..width - inset (exclusive).
-struct Band {
-    int top;
-    int bottom;
-    int inset;
-};
+using zorvik::Band;
 
 // The rounded outline of a borderless window: the bands of its upper
 // corners, one full-width middle band, and the lower bands mirrored. The
@@ -24,7 +21,7 @@ struct Band {
 // so whatever the window cuts away is outline, never face.
 class WindowShape {
 public:
-    WindowShape(int width, int height, std::vector<Band> upperBands);
+    WindowShape(int width, int height, std::span<const Band> upperBands);
 
     int width() const { return width_; }
     int height() const { return height_; }
