@@ -9,47 +9,30 @@
 #include <string>
 #include <vector>
 
-namespace zorvik::fakes {
+namespace zorvik::testkit {
 
-// A scripted window: keys are held or tapped by the test, the end screen is
-// dismissed at once and remembered, and every key query is logged.
-class FakeWindow : public GameWindow {
-public:
-    bool KeyPressed(int virtualKey) override {
-        queries.push_back(virtualKey);
-        const bool tapped = taps.erase(virtualKey) > 0;
-        return tapped || held.count(virtualKey) > 0;
-    }
-    bool TimerEnabled() const override { return timerEnabled; }
-    void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
+// A scripted window: the test holds or taps keys; an end screen is recorded
+// and dismissed at once, after `onEndScreen` has looked at the game.
+struct FakeWindow : GameWindow {
+    // A tap counts once, as a key pressed and released since its last query.
+    bool KeyPressed(int key) override { return taps.erase(key) > 0 || held.count(key) > 0; }
+    bool TimerEnabled() const override { return timerOn; }
+    void SetTimerEnabled(bool enabled) override { timerOn = enabled; }
     int TimerInterval() const override { return interval; }
     void SetTimerInterval(int milliseconds) override { interval = milliseconds; }
     void ShowEndScreen(const EndScreenContent& content) override {
-        endScreens.push_back(content);
-        timerEnabledDuringEndScreen = timerEnabled;
-        if (onEndScreen) {
-            onEndScreen();
-        }
+        shown.push_back(content);
+        onEndScreen();
     }
     std::string PlayerName(int player) const override { return player == 1 ? name1 : name2; }
     bool SnakesCollide() const override { return collide; }
 
-    // A key pressed and released before the next query of it.
-    void Tap(int key) { taps.insert(key); }
-    void Hold(int key) { held.insert(key); }
-    void Release(int key) { held.erase(key); }
-
-    std::set<int> held;
-    std::set<int> taps;
-    std::vector<int> queries;
-    bool timerEnabled = false;
-    bool timerEnabledDuringEndScreen = false;
+    std::set<int> held, taps;
+    bool timerOn = false, collide = false;
     int interval = 250;
-    std::vector<EndScreenContent> endScreens;
-    std::function<void()> onEndScreen;
-    std::string name1 = "Player1";
-    std::string name2 = "Player2";
-    bool collide = false;
+    std::vector<EndScreenContent> shown;
+    std::function<void()> onEndScreen = [] {};
+    std::string name1 = "Player1", name2 = "Player2";
 };
 
-} // namespace zorvik::fakes
+} // namespace zorvik::testkit
