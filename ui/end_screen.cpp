@@ -4,6 +4,7 @@
 
 #include "ui/elided_label.h"
 #include "ui/fonts.h"
+#include "ui/shell/picture_book.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -19,8 +20,9 @@ constexpr QSize kClientArea{341, 204};
 } // namespace
 
 EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picture_(PictureOf(content.picture)),
-      Label1(new QLabel(this)), Label2(new ElidedLabel(this)) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      picture_(EmbeddedPicture(PictureOf(content.picture))), Label1(new QLabel(this)),
+      Label2(new ElidedLabel(this)) {
     setModal(true);
     setFixedSize(kClientArea + QSize(2 * kFrame, 2 * kFrame));
 

@@ -5,6 +5,7 @@
 #include "ui/elided_label.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
+#include "ui/shell/picture_book.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -22,7 +23,7 @@ void AddPicture(QWidget* parent, const char* name, const QPoint& position,
                 const QString& resource) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(EmbeddedPicture(resource));
     picture->move(position);
     picture->adjustSize();
 }
@@ -41,7 +42,6 @@ HlpFrm::HlpFrm(const QString& player1Name, const QString& player2Name, QWidget* 
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Help"));
-    setWindowIcon(QIcon(QStringLiteral(":/main/icon.png")));
     setFixedSize(kClientArea);
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);

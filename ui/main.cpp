@@ -9,7 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvik"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/icon.png")));
+    // Every window of the game shows its icon.
+    QApplication::setWindowIcon(QIcon(zorvik::EmbeddedPicture(QStringLiteral(":/main/icon.png"))));
 
     zorvik::PictureBook book;
     const auto seed =

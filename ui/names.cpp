@@ -6,6 +6,7 @@
 #include "ui/shell/drag_form.h"
 #include "ui/shell/hot_spot.h"
 #include "ui/shell/outline.h"
+#include "ui/shell/picture_book.h"
 #include "ui/shell/window_outlines.h"
 
 #include <QKeyEvent>
@@ -43,7 +44,8 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QRect& geometry,
 
 names::names(QLabel& player1Name, QLabel& player2Name, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), player1Name_(player1Name),
-      player2Name_(player2Name), background_(QStringLiteral(":/names/background.png")) {
+      player2Name_(player2Name),
+      background_(EmbeddedPicture(QStringLiteral(":/names/background.png"))) {
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(kClientArea);
 

@@ -10,6 +10,7 @@
 #include "ui/shell/drag_form.h"
 #include "ui/shell/hot_spot.h"
 #include "ui/shell/outline.h"
+#include "ui/shell/picture_book.h"
 #include "ui/shell/picture_box.h"
 #include "ui/shell/window_outlines.h"
 
@@ -75,9 +76,8 @@ QString ScoreText(float score) {
 SnakeTable::SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), book_(book), choices_(book),
       pictures_(book, choices_), game_(*this, pictures_.cells, seed),
-      background_(QStringLiteral(":/main/background.png")) {
+      background_(EmbeddedPicture(QStringLiteral(":/main/background.png"))) {
     setWindowTitle(QStringLiteral("Zorvik"));
-    setWindowIcon(QIcon(QStringLiteral(":/main/icon.png")));
     setFixedSize(kClientArea);
     setFocusPolicy(Qt::StrongFocus);
     Timer1.setObjectName(QStringLiteral("Timer1"));

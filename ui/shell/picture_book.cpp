@@ -6,12 +6,16 @@
 
 namespace zorvik {
 
-Picture PictureBook::Load(const QString& resource) {
-    const QPixmap pixmap(resource);
+QPixmap EmbeddedPicture(const QString& resource) {
+    QPixmap pixmap(resource);
     if (pixmap.isNull()) {
         qFatal("Picture resource %s is missing", qPrintable(resource));
     }
-    return Add(pixmap);
+    return pixmap;
+}
+
+Picture PictureBook::Load(const QString& resource) {
+    return Add(EmbeddedPicture(resource));
 }
 
 Picture PictureBook::Add(const QPixmap& pixmap) {
