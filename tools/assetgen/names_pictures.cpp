@@ -29,17 +29,8 @@ void paintPanel(QPainter& painter, const WindowShape& shape) {
     violet.setColorAt(1.0, QColor(212, 200, 250));
     painter.fillPath(face, violet);
 
-    painter.save();
-    painter.setClipPath(face);
-    QLinearGradient rim(0, 0, shape.width() * 0.3, shape.height());
-    rim.setColorAt(0.0, QColor(255, 255, 255, 240));
-    rim.setColorAt(0.5, QColor(255, 255, 255, 0));
-    rim.setColorAt(0.5001, QColor(40, 20, 90, 0));
-    rim.setColorAt(1.0, QColor(40, 20, 90, 150));
-    painter.setPen(QPen(QBrush(rim), 5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(face);
-    painter.restore();
+    paintRim(painter, face, QPointF(shape.width() * 0.3, shape.height()),
+             QColor(255, 255, 255, 240), QColor(40, 20, 90, 150), 5);
 }
 
 void paintContinue(QPainter& painter) {

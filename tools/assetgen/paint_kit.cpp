@@ -402,4 +402,19 @@ void paintSnakeHead(QPainter& painter, const QPointF& centre, qreal length, qrea
     painter.restore();
 }
 
+void paintRim(QPainter& painter, const QPainterPath& face, const QPointF& end, const QColor& light,
+              const QColor& shade, qreal width) {
+    painter.save();
+    painter.setClipPath(face);
+    QLinearGradient rim(QPointF(0, 0), end);
+    rim.setColorAt(0.0, light);
+    rim.setColorAt(0.5, QColor(light.red(), light.green(), light.blue(), 0));
+    rim.setColorAt(0.5001, QColor(shade.red(), shade.green(), shade.blue(), 0));
+    rim.setColorAt(1.0, shade);
+    painter.setPen(QPen(QBrush(rim), width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(face);
+    painter.restore();
+}
+
 } // namespace assetgen

@@ -81,6 +81,12 @@ void paintLogoText(QPainter& painter, const QPainterPath& glyphs, const QColor& 
 // The path shrunk by the distance on every side.
 QPainterPath insetPath(const QPainterPath& path, qreal distance);
 
+// A raised rim along a panel's edge: `light` fading out towards the middle of
+// the gradient from the top-left to `end`, then `shade` darkening to its
+// alpha; clipped to the face so it stays inside the outline.
+void paintRim(QPainter& painter, const QPainterPath& face, const QPointF& end, const QColor& light,
+              const QColor& shade, qreal width);
+
 // A snake body laid along the path: a shaded tube whose radius follows the
 // function of t (0 at the path's start, 1 at its end), with soft bands.
 struct TubeStyle {

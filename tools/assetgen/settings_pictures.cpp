@@ -57,19 +57,8 @@ void paintPanel(QPainter& painter, const WindowShape& shape) {
     const QPainterPath face = insetPath(contour, 1.5);
     painter.fillPath(face, panel);
 
-    // A raised rim: light along the top and left, shadow along the bottom
-    // and right, clipped to the face so it stays inside the outline.
-    painter.save();
-    painter.setClipPath(face);
-    QLinearGradient rim(0, 0, shape.width(), shape.height());
-    rim.setColorAt(0.0, QColor(255, 255, 255, 230));
-    rim.setColorAt(0.5, QColor(255, 255, 255, 0));
-    rim.setColorAt(0.5001, QColor(20, 20, 80, 0));
-    rim.setColorAt(1.0, QColor(20, 20, 80, 170));
-    painter.setPen(QPen(QBrush(rim), 6));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(face);
-    painter.restore();
+    paintRim(painter, face, QPointF(shape.width(), shape.height()), QColor(255, 255, 255, 230),
+             QColor(20, 20, 80, 170), 6);
 
     // The title bar: a soft darker band under the title.
     QPainterPath band;
