@@ -23,8 +23,7 @@ void SnakeTable::PauseStep() {
 
 void SnakeTable::PauseClicked() {
     if (Timer1.isActive()) {
-        Timer1.stop();
-        Pause->setPicture(pictures_.play1);
+        PauseStep();
     } else {
         Timer1.start();
         Pause->setPicture(pictures_.pause1);
