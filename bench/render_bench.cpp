@@ -2,8 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "engine/snake_game.h"
 #include "ui/board_view.h"
-#include "ui/shell/picture_book.h"
-#include "ui/snake_table.h"
+#include "widgets/picture_book.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QImage>
@@ -101,7 +101,7 @@ struct LevelSevenDuel {
     }
 
     PictureBook book;
-    SnakeTable table;
+    MainWindow table;
     SnakeGame& game;
     SnakeGame prepared{game};
 };

@@ -3,7 +3,7 @@
 #include "ui/board_view.h"
 
 #include "engine/snake_game.h"
-#include "ui/shell/picture_book.h"
+#include "widgets/picture_book.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -4,7 +4,7 @@
 
 #include "ui/elided_label.h"
 #include "ui/fonts.h"
-#include "ui/shell/picture_book.h"
+#include "widgets/picture_book.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/game_pictures.h"
 
-#include "options/option_pictures.h"
-#include "ui/shell/picture_book.h"
+#include "settings/option_pictures.h"
+#include "widgets/picture_book.h"
 
 #include <QString>
 

@@ -4,8 +4,8 @@
 // Plays the real main window on the current display and times its game
 // timer: the median and 95th percentile of the period between two ticks, at
 // the fastest speed and at the first one.
-#include "ui/shell/picture_book.h"
-#include "ui/snake_table.h"
+#include "widgets/picture_book.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,7 +33,7 @@ double Percentile(const std::vector<double>& sorted, double fraction) {
 // figures, and ends the application after the last one.
 class TickRecorder {
 public:
-    TickRecorder(zorvik::SnakeTable& table, const QTimer& timer) : table_(table), timer_(timer) {}
+    TickRecorder(zorvik::MainWindow& table, const QTimer& timer) : table_(table), timer_(timer) {}
 
     void Start() {
         QObject::connect(&timer_, &QTimer::timeout, &table_, [this] { OnTick(); });
@@ -87,7 +87,7 @@ private:
         std::fflush(stdout);
     }
 
-    zorvik::SnakeTable& table_;
+    zorvik::MainWindow& table_;
     const QTimer& timer_;
     QElapsedTimer clock_;
     std::vector<qint64> stamps_;
@@ -99,7 +99,7 @@ private:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zorvik::PictureBook book;
-    zorvik::SnakeTable table(book, 1);
+    zorvik::MainWindow table(book, 1);
     table.show();
 
     const auto* timer = table.findChild<QTimer*>(QStringLiteral("Timer1"));

@@ -2,9 +2,9 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "ui/shell/picture_book.h"
-#include "ui/shell/picture_box.h"
-#include "ui/snake_table.h"
+#include "widgets/picture_book.h"
+#include "widgets/picture_box.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -50,8 +50,8 @@ inline QString Text(QWidget& window, const QString& label) {
 }
 
 // The main window as the player sees it, on a fixed seed.
-struct MainWindow {
-    MainWindow() { table.show(); }
+struct OpenedGame {
+    OpenedGame() { table.show(); }
     QWidget* Control(const QString& name) { return table.findChild<QWidget*>(name); }
     // Paused, and the pause button shows play.
     bool Paused() { return !table.TimerEnabled() && Shown(table, "Pause") != runningPicture; }
@@ -61,7 +61,7 @@ struct MainWindow {
     }
 
     PictureBook book;
-    SnakeTable table{book, 1};
+    MainWindow table{book, 1};
     SnakeGame& game = table.game();
     const Picture runningPicture = Shown(table, "Pause");
 };

@@ -3,11 +3,11 @@
 #include "modal_window.h"
 
 #include "engine/keys.h"
-#include "options/settings.h"
+#include "settings/settings_window.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
-#include "ui/shell/outline.h"
-#include "ui/shell/window_outlines.h"
+#include "widgets/outline.h"
+#include "widgets/window_outlines.h"
 
 #include <QCryptographicHash>
 #include <QKeyEvent>
@@ -24,7 +24,7 @@ using namespace zorvik::testing;
 
 class WindowsTest : public QObject {
     Q_OBJECT
-    std::optional<MainWindow> main; // every test starts on a freshly opened main window
+    std::optional<OpenedGame> main; // every test starts on a freshly opened main window
     static QByteArray Patched(QByteArray bytes, int offset, qint32 value) {
         qToLittleEndian(value, bytes.data() + offset);
         return bytes;
@@ -201,7 +201,7 @@ private slots:
     // The speed is nothing but the lit segments and the timer: every kind of
     // click must leave both telling the same speed.
     void speedIndicatorShowsTheSpeedInForce() {
-        Settings& settings = main->table.settings();
+        SettingsWindow& settings = main->table.settings();
         const Picture unlit = Shown(settings, "SpeedPic6");
         const auto shown = [&] {
             QString lit;
@@ -249,14 +249,14 @@ private slots:
         QCOMPARE(main->game.TableBlock[0], std::get<2>(before));
         main->game.SetObstacles();
         QCOMPARE(main->game.TableBlock[0], std::get<2>(chosen));
-        QCOMPARE(main->table.findChildren<Settings*>().size(), 1);
+        QCOMPARE(main->table.findChildren<SettingsWindow*>().size(), 1);
     }
 
     // The number of players lives only in the picture, and either game type
     // starts over on the open board of level 1: each click restarts the game,
     // never leaving a later level's walls or the other player's score behind.
     void playerAndGameTypeChoicesStartOver() {
-        Settings& settings = main->table.settings();
+        SettingsWindow& settings = main->table.settings();
         const Picture onePlayer = Shown(settings, "Image4");
         for (const bool twoPlayers : {true, false}) {
             main->game.Score1 = 900;

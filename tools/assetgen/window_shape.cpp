@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "window_shape.h"
 
-#include "ui/shell/window_outlines.h"
+#include "widgets/window_outlines.h"
 
 #include <QPolygonF>
 

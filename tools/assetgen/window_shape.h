@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "ui/shell/outline.h"
+#include "widgets/outline.h"
 
 #include <QPainterPath>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/window_outlines.h"
+#include "widgets/window_outlines.h"
 
-#include "ui/shell/outline.h"
+#include "widgets/outline.h"
 
 #include <array>
 

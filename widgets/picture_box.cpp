@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/picture_box.h"
+#include "widgets/picture_box.h"
 
-#include "ui/shell/picture_book.h"
+#include "widgets/picture_book.h"
 
 #include <QMouseEvent>
 #include <QPainter>

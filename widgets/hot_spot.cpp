@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/hot_spot.h"
+#include "widgets/hot_spot.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/drag_form.h"
+#include "widgets/drag_form.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/click_tracker.h"
+#include "widgets/click_tracker.h"
 
 #include <QMouseEvent>
 #include <QRect>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "options/settings.h"
+#include "settings/settings_window.h"
 
 #include "engine/snake_game.h"
-#include "options/option_pictures.h"
-#include "ui/shell/drag_form.h"
-#include "ui/shell/outline.h"
-#include "ui/shell/picture_book.h"
-#include "ui/shell/picture_box.h"
-#include "ui/shell/window_outlines.h"
+#include "settings/option_pictures.h"
+#include "widgets/drag_form.h"
+#include "widgets/outline.h"
+#include "widgets/picture_book.h"
+#include "widgets/picture_box.h"
+#include "widgets/window_outlines.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -42,7 +42,7 @@ constexpr std::array<int, kSpeedSteps.size()> kSpeedLefts{2910, 3330, 3765, 4185
 
 } // namespace
 
-Settings::Settings(SnakeGame& game, GameWindow& window, PictureBook& book,
+SettingsWindow::SettingsWindow(SnakeGame& game, GameWindow& window, PictureBook& book,
                    const OptionPictures& choices, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), game_(game), window_(window),
       book_(book), pictures_(book) {
@@ -63,7 +63,7 @@ Settings::Settings(SnakeGame& game, GameWindow& window, PictureBook& book,
     }
 }
 
-void Settings::LayOutControls(const OptionPictures& choices) {
+void SettingsWindow::LayOutControls(const OptionPictures& choices) {
     SBF = AddPicture(QStringLiteral("SBF"), FromTwips(3315, 1425, 240, 240));
     SBF2 = AddPicture(QStringLiteral("SBF2"), FromTwips(3315, 2085, 240, 240));
     SOF = AddPicture(QStringLiteral("SOF"), FromTwips(3315, 2760, 240, 240));
@@ -81,11 +81,11 @@ void Settings::LayOutControls(const OptionPictures& choices) {
 
     yesop = AddPicture(QStringLiteral("yesop"), FromTwips(4170, 4095, 990, 480), pictures_.yesup);
     noop = AddPicture(QStringLiteral("noop"), FromTwips(5445, 4110, 765, 480), pictures_.nodown);
-    connect(yesop, &PictureBox::clicked, this, &Settings::yesopClicked);
-    connect(noop, &PictureBox::clicked, this, &Settings::noopClicked);
+    connect(yesop, &PictureBox::clicked, this, &SettingsWindow::yesopClicked);
+    connect(noop, &PictureBox::clicked, this, &SettingsWindow::noopClicked);
 
     Image4 = AddPicture(QStringLiteral("Image4"), FromTwips(840, 5430, 1215, 1215));
-    connect(Image4, &PictureBox::clicked, this, &Settings::Image4Clicked);
+    connect(Image4, &PictureBox::clicked, this, &SettingsWindow::Image4Clicked);
 
     QRadioButton* Option1 = AddOptionButton("Option1", FromTwips(3570, 5670, 210, 225));
     QRadioButton* Option2 = AddOptionButton("Option2", FromTwips(3570, 6255, 210, 210));
@@ -97,11 +97,11 @@ void Settings::LayOutControls(const OptionPictures& choices) {
         AddPicture(QStringLiteral("Command1"), FromTwips(1710, 6765, 1005, 555), pictures_.apply);
     PictureBox* Image2 =
         AddPicture(QStringLiteral("Image2"), FromTwips(3345, 6780, 1005, 555), pictures_.cancel);
-    connect(Command1, &PictureBox::clicked, this, &Settings::Command1Clicked);
-    connect(Image2, &PictureBox::clicked, this, &Settings::reject);
+    connect(Command1, &PictureBox::clicked, this, &SettingsWindow::Command1Clicked);
+    connect(Image2, &PictureBox::clicked, this, &SettingsWindow::reject);
 }
 
-PictureBox* Settings::AddPicture(const QString& name, const QRect& geometry, Picture picture) {
+PictureBox* SettingsWindow::AddPicture(const QString& name, const QRect& geometry, Picture picture) {
     auto* box = new PictureBox(book_, this);
     box->setObjectName(name);
     box->setGeometry(geometry);
@@ -109,7 +109,7 @@ PictureBox* Settings::AddPicture(const QString& name, const QRect& geometry, Pic
     return box;
 }
 
-void Settings::AddChoiceRow(const char* name, std::span<const int> indexes,
+void SettingsWindow::AddChoiceRow(const char* name, std::span<const int> indexes,
                             std::span<const int> lefts, int top, int size,
                             std::span<const Picture> pictures, PictureBox* preview) {
     for (std::size_t place = 0; place < indexes.size(); ++place) {
@@ -121,7 +121,7 @@ void Settings::AddChoiceRow(const char* name, std::span<const int> indexes,
     }
 }
 
-QRadioButton* Settings::AddOptionButton(const char* name, const QRect& geometry) {
+QRadioButton* SettingsWindow::AddOptionButton(const char* name, const QRect& geometry) {
     auto* button = new QRadioButton(this);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
@@ -132,20 +132,20 @@ QRadioButton* Settings::AddOptionButton(const char* name, const QRect& geometry)
     return button;
 }
 
-void Settings::MatchSpeedIndicator(int step) {
+void SettingsWindow::MatchSpeedIndicator(int step) {
     for (std::size_t i = 0; i < SpeedPic.size(); ++i) {
         SpeedPic[i]->setPicture(static_cast<int>(i) <= step ? pictures_.SpeedUp[i]
                                                             : pictures_.SpeedDown);
     }
 }
 
-void Settings::paintEvent(QPaintEvent*) {
+void SettingsWindow::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, book_.Pixmap(pictures_.background));
 }
 
 // A press of any button on the window's own surface, not on a control,
 // moves the window.
-void Settings::mousePressEvent(QMouseEvent* event) {
+void SettingsWindow::mousePressEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) == nullptr) {
         DragForm(*this, event->globalPosition());
     }

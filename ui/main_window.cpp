@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/snake_table.h"
+#include "ui/main_window.h"
 
-#include "options/settings.h"
+#include "settings/settings_window.h"
 #include "ui/board_view.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
 #include "ui/fonts.h"
-#include "ui/shell/drag_form.h"
-#include "ui/shell/hot_spot.h"
-#include "ui/shell/outline.h"
-#include "ui/shell/picture_book.h"
-#include "ui/shell/picture_box.h"
-#include "ui/shell/window_outlines.h"
+#include "widgets/drag_form.h"
+#include "widgets/hot_spot.h"
+#include "widgets/outline.h"
+#include "widgets/picture_book.h"
+#include "widgets/picture_box.h"
+#include "widgets/window_outlines.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -73,7 +73,7 @@ QString ScoreText(float score) {
 
 } // namespace
 
-SnakeTable::SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent)
+MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), book_(book), choices_(book),
       pictures_(book, choices_), game_(*this, pictures_.cells, seed),
       background_(EmbeddedPicture(QStringLiteral(":/main/background.png"))) {
@@ -82,7 +82,7 @@ SnakeTable::SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &SnakeTable::Tick);
+    connect(&Timer1, &QTimer::timeout, this, &MainWindow::Tick);
     qApp->installEventFilter(&keys_);
     // Keys come only through this program's windows, so a running game
     // pauses when the keyboard goes to another program.
@@ -96,8 +96,8 @@ SnakeTable::SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent)
     LayOutControls();
 
     game_.Form_Load();
-    settings_ = new Settings(game_, *this, book_, choices_, this);
-    connect(settings_, &Settings::gameChanged, this, &SnakeTable::ShowState);
+    settings_ = new SettingsWindow(game_, *this, book_, choices_, this);
+    connect(settings_, &SettingsWindow::gameChanged, this, &MainWindow::ShowState);
     settings_->MatchSpeedIndicator(2);
     ShowState();
     SetWindowOutline(*this, MainWindowRegion());
@@ -107,11 +107,11 @@ SnakeTable::SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent)
     }
 }
 
-SnakeTable::~SnakeTable() {
+MainWindow::~MainWindow() {
     qApp->removeEventFilter(&keys_);
 }
 
-void SnakeTable::LayOutControls() {
+void MainWindow::LayOutControls() {
     board_ = new BoardView(game_, book_, this);
     board_->move(31, 34);
 
@@ -126,9 +126,9 @@ void SnakeTable::LayOutControls() {
     PictureBox* hlp = button(pictures_.help, 626, "hlp");
     PictureBox* Image2 = button(pictures_.minimise, 676, "Image2");
     PictureBox* ext = button(pictures_.exit, 725, "ext");
-    connect(Pause, &PictureBox::clicked, this, &SnakeTable::PauseClicked);
-    connect(hlp, &PictureBox::clicked, this, &SnakeTable::HelpClicked);
-    connect(Image2, &PictureBox::clicked, this, &SnakeTable::MinimiseClicked);
+    connect(Pause, &PictureBox::clicked, this, &MainWindow::PauseClicked);
+    connect(hlp, &PictureBox::clicked, this, &MainWindow::HelpClicked);
+    connect(Image2, &PictureBox::clicked, this, &MainWindow::MinimiseClicked);
     connect(ext, &PictureBox::clicked, qApp, &QCoreApplication::quit);
 
     const auto hotSpot = [this](const QRect& geometry, const char* name) {
@@ -138,18 +138,18 @@ void SnakeTable::LayOutControls() {
         return spot;
     };
     connect(hotSpot({660, 116, 76, 30}, "Label3"), &HotSpot::clicked, this,
-            &SnakeTable::NewGameClicked);
+            &MainWindow::NewGameClicked);
     connect(hotSpot({669, 186, 100, 30}, "Label4"), &HotSpot::clicked, this,
-            &SnakeTable::SetupClicked);
+            &MainWindow::SetupClicked);
     connect(hotSpot({558, 255, 187, 31}, "Label7"), &HotSpot::clicked, this,
-            &SnakeTable::MoreGamesClicked);
+            &MainWindow::MoreGamesClicked);
 
     Label5 = MakeNameLabel(this, {566, 332, 192, 25}, QStringLiteral("Player1"));
     Label5->setObjectName(QStringLiteral("Label5"));
     Label6 = MakeNameLabel(this, {568, 427, 192, 26}, QStringLiteral("Player2"));
     Label6->setObjectName(QStringLiteral("Label6"));
-    connect(Label5, &ElidedLabel::clicked, this, &SnakeTable::NamesClicked);
-    connect(Label6, &ElidedLabel::clicked, this, &SnakeTable::NamesClicked);
+    connect(Label5, &ElidedLabel::clicked, this, &MainWindow::NamesClicked);
+    connect(Label6, &ElidedLabel::clicked, this, &MainWindow::NamesClicked);
 
     const QFont scoreFont = PlainFont(24, true);
     const QFont powerFont = PlainFont(8.25, true);
@@ -173,12 +173,12 @@ void SnakeTable::LayOutControls() {
     MakePowerFrame(this, {607, 493, 158, 16});
 }
 
-void SnakeTable::Tick() {
+void MainWindow::Tick() {
     game_.Tick();
     ShowState();
 }
 
-void SnakeTable::ShowState() {
+void MainWindow::ShowState() {
     Label1->setText(ScoreText(game_.Score1));
     Label2->setText(ScoreText(game_.Score2));
     Label2->setVisible(game_.Score2Shown);
@@ -187,15 +187,15 @@ void SnakeTable::ShowState() {
     board_->update();
 }
 
-bool SnakeTable::KeyPressed(int virtualKey) {
+bool MainWindow::KeyPressed(int virtualKey) {
     return keys_.KeyPressed(virtualKey);
 }
 
-bool SnakeTable::TimerEnabled() const {
+bool MainWindow::TimerEnabled() const {
     return Timer1.isActive();
 }
 
-void SnakeTable::SetTimerEnabled(bool enabled) {
+void MainWindow::SetTimerEnabled(bool enabled) {
     if (enabled) {
         Timer1.start();
     } else {
@@ -203,15 +203,15 @@ void SnakeTable::SetTimerEnabled(bool enabled) {
     }
 }
 
-int SnakeTable::TimerInterval() const {
+int MainWindow::TimerInterval() const {
     return Timer1.interval();
 }
 
-void SnakeTable::SetTimerInterval(int milliseconds) {
+void MainWindow::SetTimerInterval(int milliseconds) {
     Timer1.setInterval(milliseconds);
 }
 
-void SnakeTable::ShowEndScreen(const EndScreenContent& content) {
+void MainWindow::ShowEndScreen(const EndScreenContent& content) {
     ShowState();
     EndScreen screen(content, this);
     screen.exec();
@@ -219,15 +219,15 @@ void SnakeTable::ShowEndScreen(const EndScreenContent& content) {
     activateWindow();
 }
 
-std::string SnakeTable::PlayerName(int player) const {
+std::string MainWindow::PlayerName(int player) const {
     return (player == 1 ? Label5 : Label6)->text().toStdString();
 }
 
-bool SnakeTable::SnakesCollide() const {
+bool MainWindow::SnakesCollide() const {
     return settings_->SnakesCollide();
 }
 
-void SnakeTable::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBackgroundColour);
     painter.drawPixmap(0, 0, background_);
@@ -235,14 +235,14 @@ void SnakeTable::paintEvent(QPaintEvent*) {
 
 // A press on the window's own surface, not on a control or the board,
 // moves the window.
-void SnakeTable::mousePressEvent(QMouseEvent* event) {
+void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) == nullptr) {
         DragForm(*this, event->globalPosition());
     }
 }
 
 // Tab belongs to player 2, never to focus navigation.
-bool SnakeTable::focusNextPrevChild(bool) {
+bool MainWindow::focusNextPrevChild(bool) {
     return false;
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "engine/picture.h"
-#include "options/settings_pictures.h"
-#include "options/speed_steps.h"
+#include "settings/settings_pictures.h"
+#include "engine/speed_steps.h"
 
 #include <QDialog>
 #include <array>
@@ -24,10 +24,10 @@ struct OptionPictures;
 // the snake and obstacle pictures. Created once, hidden, when the main
 // window starts, then only shown modally and hidden, so what it shows
 // carries over from one opening to the next.
-class Settings : public QDialog {
+class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    Settings(SnakeGame& game, GameWindow& window, PictureBook& book, const OptionPictures& choices,
+    SettingsWindow(SnakeGame& game, GameWindow& window, PictureBook& book, const OptionPictures& choices,
              QWidget* parent);
 
     bool SnakesCollide() const { return SnakesCollide_; }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/names.h"
+#include "ui/names_dialog.h"
 
 #include "ui/fonts.h"
-#include "ui/shell/drag_form.h"
-#include "ui/shell/hot_spot.h"
-#include "ui/shell/outline.h"
-#include "ui/shell/picture_book.h"
-#include "ui/shell/window_outlines.h"
+#include "widgets/drag_form.h"
+#include "widgets/hot_spot.h"
+#include "widgets/outline.h"
+#include "widgets/picture_book.h"
+#include "widgets/window_outlines.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,7 +42,7 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QRect& geometry,
 }
 } // namespace
 
-names::names(QLabel& player1Name, QLabel& player2Name, QWidget* parent)
+NamesDialog::NamesDialog(QLabel& player1Name, QLabel& player2Name, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), player1Name_(player1Name),
       player2Name_(player2Name),
       background_(EmbeddedPicture(QStringLiteral(":/names/background.png"))) {
@@ -62,12 +62,12 @@ names::names(QLabel& player1Name, QLabel& player2Name, QWidget* parent)
     auto* Label1 = new HotSpot(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(132, 117, 98, 32);
-    connect(Label1, &HotSpot::clicked, this, &names::ContinueClicked);
+    connect(Label1, &HotSpot::clicked, this, &NamesDialog::ContinueClicked);
 
     SetWindowOutline(*this, NamesRegion());
 }
 
-void names::ContinueClicked() {
+void NamesDialog::ContinueClicked() {
     player1Name_.setText(Text1->text());
     player2Name_.setText(Text2->text());
     accept();
@@ -76,14 +76,14 @@ void names::ContinueClicked() {
     mainWindow->activateWindow();
 }
 
-void names::paintEvent(QPaintEvent*) {
+void NamesDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
 }
 
 // A press of any button on the panel itself, not on a label or a text box,
 // moves the dialog.
-void names::mousePressEvent(QMouseEvent* event) {
+void NamesDialog::mousePressEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) == nullptr) {
         DragForm(*this, event->globalPosition());
     }
@@ -91,7 +91,7 @@ void names::mousePressEvent(QMouseEvent* event) {
 
 // Only the painted Continue button closes the dialog with the names: Enter
 // and Escape mean nothing here.
-void names::keyPressEvent(QKeyEvent* event) {
+void NamesDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:
@@ -105,7 +105,7 @@ void names::keyPressEvent(QKeyEvent* event) {
 
 // The window manager places the dialog where it puts any new window, rather
 // than over the main window.
-void names::showEvent(QShowEvent* event) {
+void NamesDialog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 

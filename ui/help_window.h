@@ -7,10 +7,10 @@
 namespace zorvik {
 
 // The help window: how to play, and both players' keys under their names.
-class HlpFrm : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    HlpFrm(const QString& player1Name, const QString& player2Name, QWidget* parent);
+    HelpWindow(const QString& player1Name, const QString& player2Name, QWidget* parent);
 };
 
 } // namespace zorvik

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 #include "engine/snake_game.h"
-#include "options/settings.h"
-#include "ui/shell/picture_box.h"
+#include "settings/settings_window.h"
+#include "widgets/picture_box.h"
 
 namespace zorvik {
 
 // The indicator shows the speed as its lit segments: a click lights every
 // segment up to the clicked one and darkens the rest.
-void Settings::SpeedPicClicked(int k) {
+void SettingsWindow::SpeedPicClicked(int k) {
     const auto step = static_cast<std::size_t>(k);
     const auto last = SpeedPic.size() - 1;
     if (SpeedPic.at(step)->picture() == pictures_.SpeedUp.at(step) && step != last) {
@@ -25,14 +25,14 @@ void Settings::SpeedPicClicked(int k) {
     emit gameChanged();
 }
 
-void Settings::yesopClicked() {
+void SettingsWindow::yesopClicked() {
     noop->setPicture(pictures_.noup);
     yesop->setPicture(pictures_.yesdown);
     SnakesCollide_ = true;
     emit gameChanged();
 }
 
-void Settings::noopClicked() {
+void SettingsWindow::noopClicked() {
     yesop->setPicture(pictures_.yesup);
     noop->setPicture(pictures_.nodown);
     SnakesCollide_ = false;
@@ -40,7 +40,7 @@ void Settings::noopClicked() {
 }
 
 // The number of players is whichever player picture the button shows.
-void Settings::Image4Clicked() {
+void SettingsWindow::Image4Clicked() {
     if (Image4->picture() == pictures_.oneplayer) {
         Image4->setPicture(pictures_.twoplayer);
         game_.OnePlayer = false;
@@ -53,7 +53,7 @@ void Settings::Image4Clicked() {
 }
 
 // Either game type starts over on the open board of level 1.
-void Settings::ChooseGameType(bool campaign) {
+void SettingsWindow::ChooseGameType(bool campaign) {
     game_.CampaignMode = campaign;
     game_.Level = 1;
     game_.SetObstacles();
@@ -63,7 +63,7 @@ void Settings::ChooseGameType(bool campaign) {
 
 // Applies the previewed pictures; the obstacles already on the board keep
 // their tile until the next layout is laid.
-void Settings::Command1Clicked() {
+void SettingsWindow::Command1Clicked() {
     game_.Templates.Obs = SOF->picture();
     game_.Templates.SBlock = SBF->picture();
     game_.Templates.IM2P = SBF2->picture();

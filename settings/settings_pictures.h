@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/picture.h"
-#include "options/speed_steps.h"
+#include "engine/speed_steps.h"
 
 #include <array>
 

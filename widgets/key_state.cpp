@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/key_state.h"
+#include "widgets/key_state.h"
 
 #include "engine/keys.h"
 

@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "ui/shell/click_tracker.h"
+#include "widgets/click_tracker.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "options/settings_pictures.h"
+#include "settings/settings_pictures.h"
 
-#include "ui/shell/picture_book.h"
+#include "widgets/picture_book.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/picture_book.h"
-#include "ui/snake_table.h"
+#include "widgets/picture_book.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <chrono>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     zorvik::PictureBook book;
     const auto seed =
         static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    zorvik::SnakeTable window(book, seed);
+    zorvik::MainWindow window(book, seed);
     window.show();
     return QApplication::exec();
 }

@@ -13,10 +13,10 @@ namespace zorvik {
 // The player names dialog. It opens with "Player1" and "Player2" in its text
 // boxes; only a click on its painted Continue button copies both texts,
 // exactly as typed, into the main window's name labels and closes it.
-class names : public QDialog {
+class NamesDialog : public QDialog {
     Q_OBJECT
 public:
-    names(QLabel& player1Name, QLabel& player2Name, QWidget* parent);
+    NamesDialog(QLabel& player1Name, QLabel& player2Name, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,9 +4,9 @@
 
 #include "engine/game_window.h"
 #include "engine/snake_game.h"
-#include "options/option_pictures.h"
+#include "settings/option_pictures.h"
 #include "ui/game_pictures.h"
-#include "ui/shell/key_state.h"
+#include "widgets/key_state.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -20,16 +20,16 @@ class BoardView;
 class ElidedLabel;
 class PictureBook;
 class PictureBox;
-class Settings;
+class SettingsWindow;
 
 // The main window: the board, the round buttons, the hot spots painted in
 // its background and the players' panel. It plays the game by feeding the
 // engine ticks and keys and drawing what the engine decided.
-class SnakeTable : public QWidget, public GameWindow {
+class MainWindow : public QWidget, public GameWindow {
     Q_OBJECT
 public:
-    SnakeTable(PictureBook& book, std::uint32_t seed, QWidget* parent = nullptr);
-    ~SnakeTable() override;
+    MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     bool KeyPressed(int virtualKey) override;
     bool TimerEnabled() const override;
@@ -42,7 +42,7 @@ public:
 
     SnakeGame& game() { return game_; }
     KeyState& keyState() { return keys_; }
-    Settings& settings() { return *settings_; }
+    SettingsWindow& settings() { return *settings_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -81,7 +81,7 @@ private:
     QLabel* Label2;
     QWidget* Label8;
     QWidget* Label13;
-    Settings* settings_;
+    SettingsWindow* settings_;
 };
 
 } // namespace zorvik

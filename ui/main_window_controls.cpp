@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "options/settings.h"
+#include "settings/settings_window.h"
 #include "ui/elided_label.h"
-#include "ui/hlp_frm.h"
+#include "ui/help_window.h"
 #include "ui/more_games.h"
-#include "ui/names.h"
-#include "ui/shell/picture_box.h"
-#include "ui/snake_table.h"
+#include "ui/names_dialog.h"
+#include "widgets/picture_box.h"
+#include "ui/main_window.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -14,14 +14,14 @@
 namespace zorvik {
 
 // Pausing is nothing but the timer being off; the button shows which.
-void SnakeTable::PauseStep() {
+void MainWindow::PauseStep() {
     if (Timer1.isActive()) {
         Timer1.stop();
         Pause->setPicture(pictures_.play1);
     }
 }
 
-void SnakeTable::PauseClicked() {
+void MainWindow::PauseClicked() {
     if (Timer1.isActive()) {
         PauseStep();
     } else {
@@ -30,34 +30,34 @@ void SnakeTable::PauseClicked() {
     }
 }
 
-void SnakeTable::HelpClicked() {
+void MainWindow::HelpClicked() {
     PauseStep();
-    HlpFrm help(Label5->text(), Label6->text(), this);
+    HelpWindow help(Label5->text(), Label6->text(), this);
     help.exec();
 }
 
-void SnakeTable::MinimiseClicked() {
+void MainWindow::MinimiseClicked() {
     PauseStep();
     showMinimized();
 }
 
-void SnakeTable::NewGameClicked() {
+void MainWindow::NewGameClicked() {
     game_.Reset();
     ShowState();
 }
 
-void SnakeTable::SetupClicked() {
+void MainWindow::SetupClicked() {
     PauseStep();
     settings_->exec();
 }
 
-void SnakeTable::NamesClicked() {
+void MainWindow::NamesClicked() {
     PauseStep();
-    names dialog(*Label5, *Label6, this);
+    NamesDialog dialog(*Label5, *Label6, this);
     dialog.exec();
 }
 
-void SnakeTable::MoreGamesClicked() {
+void MainWindow::MoreGamesClicked() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMoreGamesAddress)));
 }
 

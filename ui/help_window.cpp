@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/hlp_frm.h"
+#include "ui/help_window.h"
 
 #include "ui/elided_label.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
-#include "ui/shell/picture_book.h"
+#include "widgets/picture_book.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -38,7 +38,7 @@ void AddName(QWidget* parent, const char* objectName, const QRect& geometry, con
 }
 } // namespace
 
-HlpFrm::HlpFrm(const QString& player1Name, const QString& player2Name, QWidget* parent)
+HelpWindow::HelpWindow(const QString& player1Name, const QString& player2Name, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Help"));

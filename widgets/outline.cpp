@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/outline.h"
+#include "widgets/outline.h"
 
 #include <QDataStream>
 #include <QIODevice>

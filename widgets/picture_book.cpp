@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "ui/shell/picture_book.h"
+#include "widgets/picture_book.h"
 
 #include <limits>
 

@@ -4,7 +4,7 @@
 
 #include "engine/picture.h"
 
-#include "ui/shell/click_tracker.h"
+#include "widgets/click_tracker.h"
 
 #include <QWidget>
 
