@@ -25,7 +25,7 @@ bool SnakeGame::Scan(Player self, Player other) {
         Level = 1;
         EndScreenContent content{EndPicture::GameOver, {}, {}};
         if (twoPlayers) {
-            content.message = Name(other.number) + " Won";
+            content.message = EndMessage{Name(other.number), " Won", {}};
         }
         ShowEndScreen(content);
         return true;
@@ -41,7 +41,7 @@ bool SnakeGame::Scan(Player self, Player other) {
             Level = 1;
             ShowEndScreen({EndPicture::GameOver,
                            {},
-                           Name(self.number) + " Collided with " + Name(other.number)});
+                           EndMessage{Name(self.number), " Collided with ", Name(other.number)}});
             return true;
         }
         TableBlock.at(h) = Templates.colpic;

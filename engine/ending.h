@@ -7,6 +7,19 @@
 
 namespace zorvik {
 
+// The line under the end screen's picture: a player's name, the words of the
+// ending, and for a collision the other player's name. The names are kept
+// apart from the words so that a window short of room shortens the names,
+// never the words that tell the outcome.
+struct EndMessage {
+    std::string name;
+    std::string words;
+    std::string otherName;
+
+    std::string Text() const { return name + words + otherName; }
+    friend bool operator==(const EndMessage&, const EndMessage&) = default;
+};
+
 // Which picture the end screen shows.
 enum class EndPicture { LevelProceed, CampaignOver, ClassicOver, GameOver };
 
@@ -15,7 +28,7 @@ enum class EndPicture { LevelProceed, CampaignOver, ClassicOver, GameOver };
 struct EndScreenContent {
     EndPicture picture = EndPicture::GameOver;
     std::optional<int> level;
-    std::optional<std::string> message;
+    std::optional<EndMessage> message;
 
     friend bool operator==(const EndScreenContent&, const EndScreenContent&) = default;
 };

@@ -52,7 +52,7 @@ void SnakeGame::BittenToDeath(const std::string& victim) {
     StopTimer();
     Reset();
     Level = 1;
-    ShowEndScreen({EndPicture::GameOver, {}, victim + " was bitten to death"});
+    ShowEndScreen({EndPicture::GameOver, {}, EndMessage{victim, " was bitten to death", {}}});
 }
 
 } // namespace zorvik

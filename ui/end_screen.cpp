@@ -41,7 +41,7 @@ EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setVisible(content.message.has_value());
     if (content.message) {
-        Label2->setText(QString::fromStdString(*content.message));
+        Label2->setText(QString::fromStdString(content.message->Text()));
     }
 }
 

@@ -38,14 +38,14 @@ TEST(Endings, EachEndingShowsItsScreenAndLeavesAFreshGame) {
         {{"classic over", 1, 0, {1, 99}, 2}, {{ClassicOver, {}, {}}, {1, 0, 0, 106}}},
         {{"crash into an obstacle", 1, 5, {}, 7}, {{GameOver, {}, {}}, {1, 172, 0, 105}}},
         {{"crash into its own body", 2, 0, {}, 3, {{0, Down}, {1, Left}, {2, Up}}},
-         {{GameOver, {}, lng + " Won"}, {1, 0, 0, 105, 165}}},
+         {{GameOver, {}, EndMessage{lng, " Won", {}}}, {1, 0, 0, 105, 165}}},
         {{"collision", 2, 0, {}, 2, {{0, W}}, {}, true},
-         {{GameOver, {}, lng + " Collided with " + tag}, {1, 0, 0, 105, 165}}},
+         {{GameOver, {}, EndMessage{lng, " Collided with ", tag}}, {1, 0, 0, 105, 165}}},
         // Player 1 turns onto snake 2 and rides along it: the turn beats the
         // bite, 23 bites leave 70 power, the 24th kills, and player 2's keys are
         // still read on the fresh game.
         {{"bitten to death", 2, 0, {}, 27, {{0, Down}, {2, Right}, {26, S}}, {Control}},
-         {{GameOver, {}, lng + " was bitten to death"}, {1, 0, 0, 106, 195}}},
+         {{GameOver, {}, EndMessage{lng, " was bitten to death", {}}}, {1, 0, 0, 106, 195}}},
     };
     for (const auto& [play, end] : table) {
         SCOPED_TRACE(play.name);

@@ -14,7 +14,8 @@ enum Kind { NextLevel, CampaignOver, ClassicOver, Crash, Collision, Bitten, Unkn
 // Which ending an end screen announces: its picture (the first three kinds follow the
 // pictures' order), or the end of its text.
 Kind KindOf(const EndScreenContent& shown) {
-    const std::string text = shown.message.value_or(" Won"); // a one-player crash has no text
+    // A one-player crash has no text.
+    const std::string text = shown.message ? shown.message->words : " Won";
     return shown.picture != EndPicture::GameOver               ? static_cast<Kind>(shown.picture)
            : text.ends_with(" Won")                            ? Crash
            : text.find(" Collided with ") != std::string::npos ? Collision
