@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "widgets/picture_book.h"
 #include "ui/main_window.h"
+#include "widgets/picture_book.h"
 
 #include <QApplication>
 #include <chrono>

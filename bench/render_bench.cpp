@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 #include "engine/snake_game.h"
+#include "tests/engine/game_access.h"
 #include "ui/board_view.h"
-#include "widgets/picture_book.h"
 #include "ui/main_window.h"
+#include "widgets/picture_book.h"
 
 #include <QApplication>
 #include <QImage>
@@ -37,42 +38,25 @@ std::vector<int> Path(std::initializer_list<std::pair<int, int>> corners) {
     return cells;
 }
 
-// Puts a snake on the cells, tail first, each segment heading to the next
-// and the head heading `headDir`.
-void Lay(SnakeGame::Cells& snake, SnakeGame::Cells& dirs, int& head, const std::vector<int>& cells,
-         int headDir) {
-    snake.fill(-1);
-    dirs.fill(-1);
-    for (std::size_t i = 0; i + 1 < cells.size(); ++i) {
-        const int step = cells[i + 1] - cells[i];
-        snake.at(i) = cells[i];
-        dirs.at(i) = step == 1 ? kRight : step == -1 ? kLeft : step < 0 ? kUp : kDown;
-    }
-    head = static_cast<int>(cells.size()) - 1;
-    snake.at(static_cast<std::size_t>(head)) = cells.back();
-    dirs.at(static_cast<std::size_t>(head)) = headDir;
-}
-
 // The real main window, offscreen, in a two-player campaign at level 7. Each
 // snake winds up and down the free columns beside the outer walls, over 100
 // segments long, its head about to run along the free top or bottom row.
 struct LevelSevenDuel {
-    LevelSevenDuel() : table(book, 1), game(table.game()) {
+    LevelSevenDuel() : table(book, 1), access{const_cast<SnakeGame&>(table.game())} {
         table.show();
         table.SetTimerEnabled(false); // only the benchmark ticks
-        game.OnePlayer = false;
-        game.CampaignMode = true;
-        game.Level = 7;
-        game.SetObstacles();
-        game.Reset();
-        Lay(game.Snake1, game.Snake1Dir, game.Snake1Head,
-            Path({{3, 6}, {28, 6}, {28, 4}, {2, 4}, {2, 2}, {28, 2}, {28, 1}, {1, 1}}), kRight);
-        Lay(game.Snake2, game.Snake2Dir, game.Snake2Head,
-            Path({{26, 23}, {1, 23}, {1, 25}, {27, 25}, {27, 27}, {1, 27}, {1, 28}, {28, 28}}),
+        GameOptions options = game.options();
+        options.twoPlayers = true;
+        options.campaign = true;
+        game.StartGameOnLevel(options, 7);
+        access.LayAlong(
+            1, Path({{3, 6}, {28, 6}, {28, 4}, {2, 4}, {2, 2}, {28, 2}, {28, 1}, {1, 1}}), kRight);
+        access.LayAlong(
+            2, Path({{26, 23}, {1, 23}, {1, 25}, {27, 25}, {27, 27}, {1, 27}, {1, 28}, {28, 28}}),
             kLeft);
-        game.MakeFood();
-        game.TABLE();
-        game.DrawSnake();
+        access.PlaceFood();
+        access.RepaintEmptyCells();
+        access.DrawSnakes();
         prepared = game;
     }
 
@@ -92,17 +76,21 @@ struct LevelSevenDuel {
         closer.start(0);
         game = prepared;
         game.Tick();
-        const bool movedOn = !ended && game.Level == 7 && game.Snake1Head == prepared.Snake1Head &&
-                             game.Snake2Head == prepared.Snake2Head &&
-                             game.Snake1.at(game.Snake1Head) == Cell(1, 2) &&
-                             game.Snake2.at(game.Snake2Head) == Cell(28, 27);
+        const Snake& one = game.player(1).snake;
+        const Snake& two = game.player(2).snake;
+        const bool movedOn = !ended && game.level() == 7 &&
+                             one.headIndex == prepared.player(1).snake.headIndex &&
+                             two.headIndex == prepared.player(2).snake.headIndex &&
+                             one.HeadCell() == Cell(1, 2) && two.HeadCell() == Cell(28, 27);
         game = prepared;
         return movedOn;
     }
 
     PictureBook book;
     MainWindow table;
-    SnakeGame& game;
+    // The window owns the game; the benchmark reaches into it to set up the duel.
+    testkit::GameAccess access;
+    SnakeGame& game = access.game;
     SnakeGame prepared{game};
 };
 

@@ -19,10 +19,13 @@ inline constexpr int kLeft = 2;
 inline constexpr int kUp = 3;
 inline constexpr int kDown = 4;
 
+// A player's power when full: the width in twips of a full power bar.
 inline constexpr int kFullPower = 2370;
-inline constexpr int kFirstInterval = 150;
+
+// One number per board cell, cell c in column c % 30 and row c / 30.
+using Cells = std::array<int, kCells>;
 
 // The obstacle map: 0 free, -1 obstacle.
-using ObstacleMap = std::array<int, kCells>;
+using ObstacleMap = Cells;
 
 } // namespace zorvik

@@ -24,7 +24,7 @@ struct EndMessage {
 enum class EndPicture { LevelProceed, CampaignOver, ClassicOver, GameOver };
 
 // Everything the end screen shows for one ending: its picture, and the level
-// number (`Label1`) or the message line (`Label2`) when the ending has one.
+// number or the message line when the ending has one.
 struct EndScreenContent {
     EndPicture picture = EndPicture::GameOver;
     std::optional<int> level;

@@ -22,34 +22,38 @@ int Step(int p, int d) {
 
 } // namespace
 
-void SnakeGame::MoveSnake() {
-    Move(First());
-    if (!OnePlayer) {
-        Move(Second());
+void SnakeGame::MoveSnakes() {
+    Move(players_[0].snake);
+    if (options_.twoPlayers) {
+        Move(players_[1].snake);
     }
 }
 
-void SnakeGame::Move(Player snake) {
-    const int h = snake.head;
-    const int d = snake.dir.at(h);
+// The body follows the head: every segment takes the cell of the one ahead.
+void SnakeGame::Move(Snake& snake) {
+    const auto h = static_cast<std::size_t>(snake.headIndex);
+    const int d = snake.directions.at(h);
     if (d < kRight || d > kDown) {
         return; // a head without a direction stays where it is
     }
-    for (int i = 0; i < h; ++i) {
-        snake.snake.at(i) = snake.snake.at(i + 1);
-        snake.dir.at(i) = snake.dir.at(i + 1);
+    for (std::size_t i = 0; i < h; ++i) {
+        snake.cells.at(i) = snake.cells.at(i + 1);
+        snake.directions.at(i) = snake.directions.at(i + 1);
     }
-    snake.snake.at(h) = Step(snake.snake.at(h), d);
+    snake.cells.at(h) = Step(snake.cells.at(h), d);
 }
 
-void SnakeGame::DrawSnake() {
-    for (int i = 0; i <= Snake1Head; ++i) {
-        TableBlock.at(Snake1.at(i)) = Templates.SBlock;
-    }
-    if (!OnePlayer) {
-        for (int i = 0; i <= Snake2Head; ++i) {
-            TableBlock.at(Snake2.at(i)) = Templates.IM2P;
+// Snake 2 is drawn last, so a cell both snakes hold shows snake 2.
+void SnakeGame::DrawSnakes() {
+    const auto draw = [this](const Snake& snake, Picture picture) {
+        for (int i = 0; i <= snake.headIndex; ++i) {
+            cellPictures_.at(
+                static_cast<std::size_t>(snake.cells.at(static_cast<std::size_t>(i)))) = picture;
         }
+    };
+    draw(players_[0].snake, options_.snake1);
+    if (options_.twoPlayers) {
+        draw(players_[1].snake, options_.snake2);
     }
 }
 

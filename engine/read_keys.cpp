@@ -14,15 +14,19 @@ constexpr std::array<int, 5> kPlayer1Keys{vk::Left, vk::Up, vk::Right, vk::Down,
 constexpr std::array<int, 5> kPlayer2Keys{vk::A, vk::W, vk::D, vk::S, vk::Tab};
 } // namespace
 
+// Both players' keys are read in every tick, also in a one-player game, where
+// player 2's keys only turn the idle second snake.
 void SnakeGame::ReadKeys() {
-    ReadPlayerKeys(First(), Second(), kPlayer1Keys);
-    ReadPlayerKeys(Second(), First(), kPlayer2Keys);
+    ReadPlayerKeys(players_[0], players_[1], kPlayer1Keys);
+    ReadPlayerKeys(players_[1], players_[0], kPlayer2Keys);
 }
 
 // At most one action per player: the first steering key that may turn the
-// head acts; the bite key is read only when no steering key acted.
-void SnakeGame::ReadPlayerKeys(Player self, Player victim, const std::array<int, 5>& keys) {
-    int& dir = self.dir.at(self.head);
+// head acts, and the keys after it are not read, so their presses wait for a
+// later tick. The bite key is read only when no steering key acted.
+void SnakeGame::ReadPlayerKeys(Player& self, Player& other, const std::array<int, 5>& keys) {
+    Snake& snake = self.snake;
+    int& dir = snake.directions.at(static_cast<std::size_t>(snake.headIndex));
     const bool vertical = dir > 2;
     const std::array<bool, 4> allowed{vertical, !vertical, vertical, !vertical};
     const std::array<int, 4> turns{kLeft, kUp, kRight, kDown};
@@ -34,25 +38,24 @@ void SnakeGame::ReadPlayerKeys(Player self, Player victim, const std::array<int,
     }
     // A one-player game has nobody to bite, even where the idle second snake's
     // last head cell still shows the black head.
-    if (window_->KeyPressed(keys[4]) && !OnePlayer &&
-        TableBlock.at(self.snake.at(self.head)) == Templates.colpic) {
-        Bite(victim);
+    if (window_->KeyPressed(keys[4]) && options_.twoPlayers &&
+        cellPictures_.at(static_cast<std::size_t>(snake.HeadCell())) == pictures_.blackHead) {
+        Bite(other);
     }
 }
 
-void SnakeGame::Bite(Player victim) {
+void SnakeGame::Bite(Player& victim) {
     if (victim.power > kDeadlyPower) {
         victim.power -= kBite;
     } else {
-        BittenToDeath(Name(victim.number));
+        EndByBite(victim);
     }
 }
 
-void SnakeGame::BittenToDeath(const std::string& victim) {
-    StopTimer();
-    Reset();
-    Level = 1;
-    ShowEndScreen({EndPicture::GameOver, {}, EndMessage{victim, " was bitten to death", {}}});
+void SnakeGame::EndByBite(const Player& victim) {
+    BeginEnding(1);
+    ShowEndScreen(
+        {EndPicture::GameOver, {}, EndMessage{NameOf(victim), " was bitten to death", {}}});
 }
 
 } // namespace zorvik

@@ -8,110 +8,135 @@ namespace {
 constexpr int kFoodPerLevel = 25;
 constexpr int kLastLevel = 7;
 constexpr int kFoodPerClassicGame = 100;
+constexpr int kFirstHeadIndex = 5;
+constexpr std::array<int, 2> kStartCells{105, 165};
 } // namespace
 
-SnakeGame::SnakeGame(GameWindow& window, const CellPictures& pictures, std::uint32_t seed)
-    : Templates(pictures), window_(&window), random_(seed) {}
+SnakeGame::SnakeGame(GameWindow& window, const BoardPictures& pictures, std::uint32_t seed)
+    : window_(&window), pictures_(pictures), random_(seed), food_(pictures.foods[0]) {}
 
-void SnakeGame::Form_Load() {
-    Score1 = 0;
-    Score2 = 0;
-    OnePlayer = true;
+void SnakeGame::Start(const GameOptions& options) {
+    options_ = options;
+    level_ = 1;
     Reset();
-    Level = 1;
-    CampaignMode = false;
-    TABLE();
+    RepaintEmptyCells();
     window_->SetTimerEnabled(true);
-    window_->SetTimerInterval(kFirstInterval);
+    window_->SetTimerInterval(options_.TimerInterval());
 }
 
 void SnakeGame::Tick() {
     ReadKeys();
-
-    if (CampaignMode) {
-        if (Eaten1 == kFoodPerLevel || Eaten2 == kFoodPerLevel) {
-            StopTimer();
-            Reset();
-            if (Level >= kLastLevel) {
-                Level = 1;
-                SetObstacles();
-                ShowEndScreen({EndPicture::CampaignOver, {}, {}});
-            } else {
-                ++Level;
-                ShowEndScreen({EndPicture::LevelProceed, Level, {}});
-            }
-        }
-    } else if (Eaten1 >= kFoodPerClassicGame || Eaten2 >= kFoodPerClassicGame) {
-        StopTimer();
-        Reset();
-        ShowEndScreen({EndPicture::ClassicOver, {}, {}});
-    }
-
-    TABLE();
-    MoveSnake();
-    DrawSnake();
-    Collide();
+    CheckEndOfLevel();
+    RepaintEmptyCells();
+    MoveSnakes();
+    DrawSnakes();
+    CheckCollisions();
     EatFood();
 }
 
+// A campaign level ends when either player's count of food reaches 25; a
+// classic game when either has eaten 100.
+void SnakeGame::CheckEndOfLevel() {
+    const int eaten1 = players_[0].eaten;
+    const int eaten2 = players_[1].eaten;
+    if (options_.campaign) {
+        if (eaten1 == kFoodPerLevel || eaten2 == kFoodPerLevel) {
+            if (level_ >= kLastLevel) {
+                BeginEnding(1);
+                LayObstacles();
+                ShowEndScreen({EndPicture::CampaignOver, {}, {}});
+            } else {
+                BeginEnding(level_ + 1);
+                ShowEndScreen({EndPicture::LevelProceed, level_, {}});
+            }
+        }
+    } else if (eaten1 >= kFoodPerClassicGame || eaten2 >= kFoodPerClassicGame) {
+        BeginEnding(level_);
+        ShowEndScreen({EndPicture::ClassicOver, {}, {}});
+    }
+}
+
+void SnakeGame::StartGame(const GameOptions& options) {
+    options_ = options;
+    Reset();
+}
+
+void SnakeGame::StartGameOnLevel(const GameOptions& options, int level) {
+    options_ = options;
+    level_ = level;
+    LayObstacles();
+    Reset();
+}
+
+void SnakeGame::SetSpeedStep(int step) {
+    GameOptions changed = options_;
+    changed.speedStep = step;
+    window_->SetTimerInterval(changed.TimerInterval()); // refuses a step that does not exist
+    options_ = changed;
+}
+
+void SnakeGame::SetSnakesCollide(bool collide) {
+    options_.snakesCollide = collide;
+}
+
+void SnakeGame::SetPlayerNames(const std::string& player1, const std::string& player2) {
+    names_ = {player1, player2};
+}
+
+const Player& SnakeGame::player(int number) const {
+    return players_.at(static_cast<std::size_t>(number - 1));
+}
+
+const std::string& SnakeGame::playerName(int number) const {
+    return names_.at(static_cast<std::size_t>(number - 1));
+}
+
+// Starts a game over: snakes on their start cells, scores, counts and power
+// afresh, new food. A one-player game leaves the second snake as it was.
 void SnakeGame::Reset() {
-    Score1 = 0;
-    Score2 = 0;
-    Power1 = kFullPower;
-    Power2 = kFullPower;
-    Snake1.fill(-1);
-    Snake1Dir.fill(-1);
-    Snake1Head = 5;
-    Snake1Start = 105;
-    for (int i = 0; i <= Snake1Head; ++i) {
-        Snake1.at(i) = Snake1Start - (Snake1Head - i);
-        Snake1Dir.at(i) = kRight;
-    }
-    if (!OnePlayer) {
-        Snake2.fill(-1);
-        Snake2Dir.fill(-1);
-        Snake2Head = 5;
-        Snake2Start = 165;
-        for (int i = 0; i <= Snake2Head; ++i) {
-            Snake2.at(i) = Snake2Start - (Snake2Head - i);
-            Snake2Dir.at(i) = kRight;
+    const std::size_t playing = options_.twoPlayers ? 2 : 1;
+    for (std::size_t p = 0; p < players_.size(); ++p) {
+        Player& player = players_[p];
+        player.score = 0;
+        player.power = kFullPower;
+        if (p >= playing) {
+            continue;
+        }
+        Snake& snake = player.snake;
+        snake.cells.fill(-1);
+        snake.directions.fill(-1);
+        snake.headIndex = kFirstHeadIndex;
+        snake.startCell = kStartCells[p];
+        for (int i = 0; i <= snake.headIndex; ++i) {
+            snake.cells.at(static_cast<std::size_t>(i)) = snake.startCell - (snake.headIndex - i);
+            snake.directions.at(static_cast<std::size_t>(i)) = kRight;
         }
     }
-    DrawSnake();
-    MakeFood();
-    Eaten1 = 0;
-    Eaten2 = 0;
-    Score2Shown = !OnePlayer;
+    DrawSnakes();
+    PlaceFood();
+    players_[0].eaten = 0;
+    players_[1].eaten = 0;
+    player2ScoreShown_ = options_.twoPlayers;
 }
 
-void SnakeGame::TABLE() {
+void SnakeGame::RepaintEmptyCells() {
     for (int c = 0; c < kCells; ++c) {
-        if (c != FoodCell && Board[c] == kFree) {
-            TableBlock[c] = Templates.BBlock;
+        if (c != foodCell_ && obstacles_[c] == kFree) {
+            cellPictures_[c] = pictures_.empty;
         }
     }
 }
 
-SnakeGame::Player SnakeGame::First() {
-    return {Snake1, Snake1Dir, Snake1Head, Score1, Eaten1, Power1, 1};
-}
-
-SnakeGame::Player SnakeGame::Second() {
-    return {Snake2, Snake2Dir, Snake2Head, Score2, Eaten2, Power2, 2};
-}
-
-void SnakeGame::StopTimer() {
+void SnakeGame::BeginEnding(int levelAfter) {
     window_->SetTimerEnabled(false);
+    Reset();
+    level_ = levelAfter;
 }
 
 void SnakeGame::ShowEndScreen(const EndScreenContent& content) {
     window_->ShowEndScreen(content);
-    SetObstacles();
+    LayObstacles();
     window_->SetTimerEnabled(true);
-}
-
-std::string SnakeGame::Name(int player) const {
-    return window_->PlayerName(player);
 }
 
 } // namespace zorvik

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/game_options.h"
 #include "engine/game_window.h"
 #include "engine/picture.h"
 
@@ -13,108 +14,123 @@
 
 namespace zorvik {
 
-// The pictures that the engine copies into board cells. The window fills them
-// in before `Form_Load`; the settings window later replaces `SBlock`, `IM2P`
-// and `Obs`.
-struct CellPictures {
-    Picture BBlock;                // an empty cell
-    Picture SBlock;                // player 1's snake
-    Picture IM2P;                  // player 2's snake
-    Picture colpic;                // a black head
-    Picture Obs;                   // an obstacle
-    Picture FBlock;                // the food on the board
-    std::array<Picture, 5> FPIC{}; // the five foods
+namespace testkit {
+struct GameAccess;
+}
+
+// The board pictures that no option changes.
+struct BoardPictures {
+    Picture empty;
+    // A head lying on the other snake: its player may bite.
+    Picture blackHead;
+    std::array<Picture, 5> foods{};
 };
 
-// The whole game: board, snakes, food, scores and power, played one tick at
-// a time. It holds no widget: what each cell shows is kept in `TableBlock` as
-// picture handles, and everything else it needs comes through `GameWindow`.
+// A snake's cells tail first, the head at `headIndex`, and beside each cell
+// the direction its segment last moved in. Only the head's direction steers.
+struct Snake {
+    Cells cells{};
+    Cells directions{};
+    int headIndex = 0;
+    int startCell = 0;
+
+    int HeadCell() const { return cells.at(static_cast<std::size_t>(headIndex)); }
+};
+
+// A player's snake and standing in the current game.
+struct Player {
+    Snake snake;
+    float score = 0;
+    int eaten = 0;
+    float power = kFullPower;
+};
+
+// The whole game: board, snakes, food, scores and power, played one tick at a
+// time. What each cell shows is kept as a picture handle per cell, so a
+// window paints the board from this object alone; everything only a window
+// can give comes through `GameWindow`. Windows read the game through the
+// const accessors and change it through the named operations.
 class SnakeGame {
 public:
-    using Cells = std::array<int, kCells>;
+    SnakeGame(GameWindow& window, const BoardPictures& pictures, std::uint32_t seed);
 
-    SnakeGame(GameWindow& window, const CellPictures& pictures, std::uint32_t seed);
-
-    // Start-up: the default options, a first game, the first board repaint
-    // and the timer at its first interval.
-    void Form_Load();
+    // Program start-up: a first game with these options on the open board of
+    // level 1, the board painted, and the timer running at the options' speed.
+    void Start(const GameOptions& options);
 
     // One timer tick: keys, end checks, repaint, move, draw, collide, eat.
     void Tick();
 
-    void Reset();
-    void SetObstacles();
-    void TABLE();
-    void ReadKeys();
-    void MoveSnake();
-    void DrawSnake();
-    void Collide();
-    void EatFood();
-    void MakeFood();
-    void BittenToDeath(const std::string& victim);
+    // A new game with these options on the board as it is laid.
+    void StartGame(const GameOptions& options);
+    // Lays the layout of `level`, then starts a new game on it.
+    void StartGameOnLevel(const GameOptions& options, int level);
 
-    // The options that the settings window writes.
-    bool CampaignMode = false;
-    int Level = 1;
-    bool OnePlayer = true;
+    // Options that act from the next tick on without a new game.
+    void SetSpeedStep(int step);
+    void SetSnakesCollide(bool collide);
+    void SetPlayerNames(const std::string& player1, const std::string& player2);
 
-    // Snakes: cells tail first, the head at index `SnakeNHead`.
-    Cells Snake1{};
-    Cells Snake1Dir{};
-    int Snake1Head = 5;
-    int Snake1Start = 105;
-    Cells Snake2{};
-    Cells Snake2Dir{};
-    int Snake2Head = 0;
-    int Snake2Start = 0;
-
-    ObstacleMap Board{};
-    int FoodCell = 0;
-
-    float Score1 = 0;
-    float Score2 = 0;
-    int Eaten1 = 0;
-    int Eaten2 = 0;
-
-    // Power: the width in twips of each player's power bar.
-    float Power1 = kFullPower;
-    float Power2 = kFullPower;
-
-    // Whether player 2's score is shown; `Reset` sets it.
-    bool Score2Shown = false;
-
-    // What each cell shows, and the templates it is painted from.
-    std::array<Picture, kCells> TableBlock{};
-    CellPictures Templates;
+    const GameOptions& options() const { return options_; }
+    // The names the players typed, player 1 or 2; "Player1" and "Player2" at start.
+    const std::string& playerName(int number) const;
+    int level() const { return level_; }
+    // Player 1 or 2.
+    const Player& player(int number) const;
+    int foodCell() const { return foodCell_; }
+    const ObstacleMap& obstacles() const { return obstacles_; }
+    // The picture each cell shows, as the game last painted it.
+    const std::array<Picture, kCells>& cellPictures() const { return cellPictures_; }
+    const BoardPictures& boardPictures() const { return pictures_; }
+    // Player 2's score is shown in two-player games only.
+    bool player2ScoreShown() const { return player2ScoreShown_; }
 
 private:
-    // One player's snake and counters, so both players share one code path.
-    struct Player {
-        Cells& snake;
-        Cells& dir;
-        int& head;
-        float& score;
-        int& eaten;
-        float& power;
-        int number;
-    };
-    Player First();
-    Player Second();
+    friend struct testkit::GameAccess;
 
-    void ReadPlayerKeys(Player self, Player victim, const std::array<int, 5>& keys);
-    void Bite(Player victim);
-    void Move(Player snake);
-    bool Scan(Player self, Player other); // true when the scan ended the game
-    void Eat(Player player, float refill);
+    void Reset();
+    void LayObstacles();
+    void RepaintEmptyCells();
+    void ReadKeys();
+    void MoveSnakes();
+    void DrawSnakes();
+    void CheckCollisions();
+    void EatFood();
+    void PlaceFood();
 
-    // Stops the timer before an ending's game-state steps.
-    void StopTimer();
-    // Shows the end screen, then runs its dismissal steps.
+    void CheckEndOfLevel();
+    void ReadPlayerKeys(Player& self, Player& other, const std::array<int, 5>& keys);
+    void Bite(Player& victim);
+    void EndByBite(const Player& victim);
+    void Move(Snake& snake);
+    // True when the head of `self` met something that ended the game.
+    bool CheckHead(Player& self, Player& other);
+    void Eat(Player& player, float refill);
+
+    // The start of every ending: the timer stops and a new game starts on
+    // `levelAfter`, whose layout is laid only once the end screen is gone.
+    void BeginEnding(int levelAfter);
+    // Shows the end screen, then lays the layout of the level in force and
+    // runs the timer again.
     void ShowEndScreen(const EndScreenContent& content);
-    std::string Name(int player) const;
+    const std::string& NameOf(const Player& player) const {
+        return playerName(IsFirst(player) ? 1 : 2);
+    }
+    bool IsFirst(const Player& player) const { return &player == &players_[0]; }
 
     GameWindow* window_;
+    BoardPictures pictures_;
     std::mt19937 random_;
+
+    GameOptions options_;
+    std::array<std::string, 2> names_{"Player1", "Player2"};
+    int level_ = 1;
+    std::array<Player, 2> players_{};
+    ObstacleMap obstacles_{};
+    int foodCell_ = 0;
+    Picture food_;
+    std::array<Picture, kCells> cellPictures_{};
+    bool player2ScoreShown_ = false;
 };
 
 } // namespace zorvik

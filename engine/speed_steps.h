@@ -10,4 +10,7 @@ namespace zorvik {
 // first; the settings window's speed indicator has one segment per step.
 inline constexpr std::array<int, 7> kSpeedSteps{250, 200, 150, 100, 75, 50, 25};
 
+// Every start of the program plays at 150 ms.
+inline constexpr int kDefaultSpeedStep = 2;
+
 } // namespace zorvik

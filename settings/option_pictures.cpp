@@ -23,4 +23,12 @@ OptionPictures::OptionPictures(PictureBook& book) {
     }
 }
 
+GameOptions OptionPictures::DefaultOptions() const {
+    GameOptions options;
+    options.snake1 = snakes[1];
+    options.snake2 = snakes[0];
+    options.obstacle = tiles[1];
+    return options;
+}
+
 } // namespace zorvik

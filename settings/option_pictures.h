@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "engine/game_options.h"
 #include "engine/picture.h"
 
 #include <array>
@@ -21,10 +22,9 @@ struct OptionPictures {
     // cyan, green, yellow.
     std::array<Picture, 8> tiles{};
 
-    // The start-up choices.
-    Picture redSnake() const { return snakes[1]; }
-    Picture greenSnake() const { return snakes[0]; }
-    Picture redTile() const { return tiles[1]; }
+    // The options every start of the program begins from: a red snake for
+    // player 1, a green one for player 2 and red obstacle tiles.
+    GameOptions DefaultOptions() const;
 };
 
 } // namespace zorvik

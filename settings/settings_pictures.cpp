@@ -12,15 +12,15 @@ SettingsPictures::SettingsPictures(PictureBook& book)
     : background(book.Load(QStringLiteral(":/settings/background.png"))),
       apply(book.Load(QStringLiteral(":/settings/apply.png"))),
       cancel(book.Load(QStringLiteral(":/settings/cancel.png"))),
-      yesup(book.Load(QStringLiteral(":/settings/yes-up.png"))),
-      yesdown(book.Load(QStringLiteral(":/settings/yes-down.png"))),
-      noup(book.Load(QStringLiteral(":/settings/no-up.png"))),
-      nodown(book.Load(QStringLiteral(":/settings/no-down.png"))),
-      SpeedDown(book.Load(QStringLiteral(":/settings/speed-off.png"))),
-      oneplayer(book.Load(QStringLiteral(":/settings/one-player.png"))),
-      twoplayer(book.Load(QStringLiteral(":/settings/two-player.png"))) {
-    for (std::size_t i = 0; i < SpeedUp.size(); ++i) {
-        SpeedUp[i] = book.Load(QStringLiteral(":/settings/speed-%1.png").arg(i));
+      collideYesOff(book.Load(QStringLiteral(":/settings/yes-up.png"))),
+      collideYesOn(book.Load(QStringLiteral(":/settings/yes-down.png"))),
+      collideNoOff(book.Load(QStringLiteral(":/settings/no-up.png"))),
+      collideNoOn(book.Load(QStringLiteral(":/settings/no-down.png"))),
+      speedUnlit(book.Load(QStringLiteral(":/settings/speed-off.png"))),
+      onePlayer(book.Load(QStringLiteral(":/settings/one-player.png"))),
+      twoPlayers(book.Load(QStringLiteral(":/settings/two-player.png"))) {
+    for (std::size_t i = 0; i < speedLit.size(); ++i) {
+        speedLit[i] = book.Load(QStringLiteral(":/settings/speed-%1.png").arg(i));
     }
 }
 

@@ -12,7 +12,7 @@ namespace zorvik {
 class PictureBook;
 
 // The settings window's own pictures, loaded once: its background, its
-// buttons, and the templates its toggles switch between.
+// buttons, and the pictures its toggles switch between.
 struct SettingsPictures {
     explicit SettingsPictures(PictureBook& book);
 
@@ -20,18 +20,18 @@ struct SettingsPictures {
     Picture apply;
     Picture cancel;
 
-    // The collide buttons, unselected (up) and selected (down).
-    Picture yesup;
-    Picture yesdown;
-    Picture noup;
-    Picture nodown;
+    // The collide buttons, unselected (grey) and selected (green).
+    Picture collideYesOff;
+    Picture collideYesOn;
+    Picture collideNoOff;
+    Picture collideNoOn;
 
     // Each speed segment lit, and the one unlit segment.
-    std::array<Picture, kSpeedSteps.size()> SpeedUp{};
-    Picture SpeedDown;
+    std::array<Picture, kSpeedSteps.size()> speedLit{};
+    Picture speedUnlit;
 
-    Picture oneplayer;
-    Picture twoplayer;
+    Picture onePlayer;
+    Picture twoPlayers;
 };
 
 } // namespace zorvik

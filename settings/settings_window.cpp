@@ -2,12 +2,12 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "settings/settings_window.h"
 
-#include "engine/snake_game.h"
 #include "settings/option_pictures.h"
-#include "widgets/drag_form.h"
 #include "widgets/outline.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
+#include "widgets/settings_layout.h"
+#include "widgets/window_drag.h"
 #include "widgets/window_outlines.h"
 
 #include <QGuiApplication>
@@ -19,42 +19,22 @@
 namespace zorvik {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-constexpr QSize kClientArea{428, 507};
 constexpr QColor kLavender{192, 192, 255};
-
-// The layout is drawn up in twips, the pictures in pixels.
-constexpr QRect FromTwips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
-
-// The rows of choices: which control stands at each place, from left to
-// right, and where. The pictures always run left to right in their colour
-// order, whatever the index of the control that shows them.
-constexpr std::array<int, 5> kSBIndexes{4, 0, 2, 1, 3};
-constexpr std::array<int, 5> kSB2Indexes{1, 0, 2, 3, 4};
-constexpr std::array<int, 5> kSwatchLefts{4605, 4965, 5325, 5685, 6045};
-constexpr std::array<int, 8> kSOIndexes{7, 2, 4, 6, 1, 5, 0, 3};
-constexpr std::array<int, 8> kTileLefts{3900, 4200, 4500, 4800, 5130, 5445, 5745, 6045};
-constexpr std::array<int, kSpeedSteps.size()> kSpeedLefts{2910, 3330, 3765, 4185, 4605, 5040, 5460};
-
 } // namespace
 
-SettingsWindow::SettingsWindow(SnakeGame& game, GameWindow& window, PictureBook& book,
-                   const OptionPictures& choices, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), game_(game), window_(window),
-      book_(book), pictures_(book) {
+SettingsWindow::SettingsWindow(const GameOptions& options, PictureBook& book,
+                               const OptionPictures& choices, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), book_(book), pictures_(book),
+      options_(options) {
+    setObjectName(QStringLiteral("Settings"));
     setWindowTitle(QStringLiteral("SETTINGS"));
     setModal(true);
-    setFixedSize(kClientArea);
+    setFixedSize(layout::settings::kClientArea);
     LayOutControls(choices);
-
-    Image4->setPicture(pictures_.oneplayer);
-    SOF->setPicture(game_.Templates.Obs);
-    SBF->setPicture(game_.Templates.SBlock);
-    SBF2->setPicture(game_.Templates.IM2P);
+    player1Preview_->setPicture(options.snake1);
+    player2Preview_->setPicture(options.snake2);
+    obstaclePreview_->setPicture(options.obstacle);
+    ShowOptions();
     SetWindowOutline(*this, SettingsRegion());
 
     // Placed once: after a drag the window opens again where it was left.
@@ -63,45 +43,51 @@ SettingsWindow::SettingsWindow(SnakeGame& game, GameWindow& window, PictureBook&
     }
 }
 
-void SettingsWindow::LayOutControls(const OptionPictures& choices) {
-    SBF = AddPicture(QStringLiteral("SBF"), FromTwips(3315, 1425, 240, 240));
-    SBF2 = AddPicture(QStringLiteral("SBF2"), FromTwips(3315, 2085, 240, 240));
-    SOF = AddPicture(QStringLiteral("SOF"), FromTwips(3315, 2760, 240, 240));
-    AddChoiceRow("SB", kSBIndexes, kSwatchLefts, 1440, 225, choices.snakes, SBF);
-    AddChoiceRow("SB2", kSB2Indexes, kSwatchLefts, 2115, 225, choices.snakes, SBF2);
-    AddChoiceRow("SO", kSOIndexes, kTileLefts, 2760, 240, choices.tiles, SOF);
-
-    for (std::size_t k = 0; k < SpeedPic.size(); ++k) {
-        SpeedPic[k] = AddPicture(QStringLiteral("SpeedPic%1").arg(k),
-                                 FromTwips(kSpeedLefts[k], 3465, 375, 300),
-                                 k == 0 ? pictures_.SpeedUp[0] : pictures_.SpeedDown);
-        connect(SpeedPic[k], &PictureBox::clicked, this,
-                [this, k] { SpeedPicClicked(static_cast<int>(k)); });
-    }
-
-    yesop = AddPicture(QStringLiteral("yesop"), FromTwips(4170, 4095, 990, 480), pictures_.yesup);
-    noop = AddPicture(QStringLiteral("noop"), FromTwips(5445, 4110, 765, 480), pictures_.nodown);
-    connect(yesop, &PictureBox::clicked, this, &SettingsWindow::yesopClicked);
-    connect(noop, &PictureBox::clicked, this, &SettingsWindow::noopClicked);
-
-    Image4 = AddPicture(QStringLiteral("Image4"), FromTwips(840, 5430, 1215, 1215));
-    connect(Image4, &PictureBox::clicked, this, &SettingsWindow::Image4Clicked);
-
-    QRadioButton* Option1 = AddOptionButton("Option1", FromTwips(3570, 5670, 210, 225));
-    QRadioButton* Option2 = AddOptionButton("Option2", FromTwips(3570, 6255, 210, 210));
-    Option1->setChecked(true);
-    connect(Option1, &QRadioButton::clicked, this, [this] { ChooseGameType(false); });
-    connect(Option2, &QRadioButton::clicked, this, [this] { ChooseGameType(true); });
-
-    PictureBox* Command1 =
-        AddPicture(QStringLiteral("Command1"), FromTwips(1710, 6765, 1005, 555), pictures_.apply);
-    PictureBox* Image2 =
-        AddPicture(QStringLiteral("Image2"), FromTwips(3345, 6780, 1005, 555), pictures_.cancel);
-    connect(Command1, &PictureBox::clicked, this, &SettingsWindow::Command1Clicked);
-    connect(Image2, &PictureBox::clicked, this, &SettingsWindow::reject);
+void SettingsWindow::Edit(const GameOptions& options) {
+    options_ = options;
+    ShowOptions();
+    exec();
 }
 
-PictureBox* SettingsWindow::AddPicture(const QString& name, const QRect& geometry, Picture picture) {
+void SettingsWindow::LayOutControls(const OptionPictures& choices) {
+    using namespace layout::settings;
+    player1Preview_ = AddPicture(QStringLiteral("player1Preview"), kPlayer1Preview);
+    player2Preview_ = AddPicture(QStringLiteral("player2Preview"), kPlayer2Preview);
+    obstaclePreview_ = AddPicture(QStringLiteral("obstaclePreview"), kObstaclePreview);
+    AddChoiceRow(QStringLiteral("player1Swatch"), kPlayer1Swatches, choices.snakes,
+                 player1Preview_);
+    AddChoiceRow(QStringLiteral("player2Swatch"), kPlayer2Swatches, choices.snakes,
+                 player2Preview_);
+    AddChoiceRow(QStringLiteral("obstacleTile"), kObstacleTiles, choices.tiles, obstaclePreview_);
+
+    for (std::size_t step = 0; step < speedSegments_.size(); ++step) {
+        speedSegments_[step] =
+            AddPicture(QStringLiteral("speedSegment%1").arg(step), SpeedSegment(step));
+        connect(speedSegments_[step], &PictureBox::clicked, this,
+                [this, step] { SpeedSegmentClicked(static_cast<int>(step)); });
+    }
+
+    collideYes_ = AddPicture(QStringLiteral("collideYes"), kCollideYes);
+    collideNo_ = AddPicture(QStringLiteral("collideNo"), kCollideNo);
+    connect(collideYes_, &PictureBox::clicked, this, [this] { CollideClicked(true); });
+    connect(collideNo_, &PictureBox::clicked, this, [this] { CollideClicked(false); });
+
+    playersPicture_ = AddPicture(QStringLiteral("playersPicture"), kPlayersPicture);
+    connect(playersPicture_, &PictureBox::clicked, this, &SettingsWindow::PlayersClicked);
+
+    classicOption_ = AddOptionButton("classicOption", kClassicOption);
+    campaignOption_ = AddOptionButton("campaignOption", kCampaignOption);
+    connect(classicOption_, &QRadioButton::clicked, this, [this] { GameTypeClicked(false); });
+    connect(campaignOption_, &QRadioButton::clicked, this, [this] { GameTypeClicked(true); });
+
+    PictureBox* yes = AddPicture(QStringLiteral("yesButton"), kYesButton, pictures_.apply);
+    PictureBox* no = AddPicture(QStringLiteral("noButton"), kNoButton, pictures_.cancel);
+    connect(yes, &PictureBox::clicked, this, &SettingsWindow::YesClicked);
+    connect(no, &PictureBox::clicked, this, &SettingsWindow::reject);
+}
+
+PictureBox* SettingsWindow::AddPicture(const QString& name, const QRect& geometry,
+                                       Picture picture) {
     auto* box = new PictureBox(book_, this);
     box->setObjectName(name);
     box->setGeometry(geometry);
@@ -109,13 +95,12 @@ PictureBox* SettingsWindow::AddPicture(const QString& name, const QRect& geometr
     return box;
 }
 
-void SettingsWindow::AddChoiceRow(const char* name, std::span<const int> indexes,
-                            std::span<const int> lefts, int top, int size,
-                            std::span<const Picture> pictures, PictureBox* preview) {
-    for (std::size_t place = 0; place < indexes.size(); ++place) {
+template <typename Row>
+void SettingsWindow::AddChoiceRow(const QString& name, const Row& row,
+                                  std::span<const Picture> pictures, PictureBox* preview) {
+    for (std::size_t place = 0; place < row.lefts.size(); ++place) {
         PictureBox* choice =
-            AddPicture(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(indexes[place]),
-                       FromTwips(lefts[place], top, size, size), pictures[place]);
+            AddPicture(name + QString::number(place), row.Place(place), pictures[place]);
         connect(choice, &PictureBox::clicked, this,
                 [choice, preview] { preview->setPicture(choice->picture()); });
     }
@@ -132,11 +117,18 @@ QRadioButton* SettingsWindow::AddOptionButton(const char* name, const QRect& geo
     return button;
 }
 
-void SettingsWindow::MatchSpeedIndicator(int step) {
-    for (std::size_t i = 0; i < SpeedPic.size(); ++i) {
-        SpeedPic[i]->setPicture(static_cast<int>(i) <= step ? pictures_.SpeedUp[i]
-                                                            : pictures_.SpeedDown);
+// The speed shows as the segments lit up to the step in force.
+void SettingsWindow::ShowOptions() {
+    for (std::size_t i = 0; i < speedSegments_.size(); ++i) {
+        speedSegments_[i]->setPicture(static_cast<int>(i) <= options_.speedStep
+                                          ? pictures_.speedLit[i]
+                                          : pictures_.speedUnlit);
     }
+    collideYes_->setPicture(options_.snakesCollide ? pictures_.collideYesOn
+                                                   : pictures_.collideYesOff);
+    collideNo_->setPicture(options_.snakesCollide ? pictures_.collideNoOff : pictures_.collideNoOn);
+    playersPicture_->setPicture(options_.twoPlayers ? pictures_.twoPlayers : pictures_.onePlayer);
+    (options_.campaign ? campaignOption_ : classicOption_)->setChecked(true);
 }
 
 void SettingsWindow::paintEvent(QPaintEvent*) {
@@ -147,7 +139,7 @@ void SettingsWindow::paintEvent(QPaintEvent*) {
 // moves the window.
 void SettingsWindow::mousePressEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) == nullptr) {
-        DragForm(*this, event->globalPosition());
+        StartWindowDrag(*this, event->globalPosition());
     }
 }
 

@@ -2,9 +2,10 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "engine/game_options.h"
 #include "engine/picture.h"
-#include "settings/settings_pictures.h"
 #include "engine/speed_steps.h"
+#include "settings/settings_pictures.h"
 
 #include <QDialog>
 #include <array>
@@ -14,31 +15,36 @@ class QRadioButton;
 
 namespace zorvik {
 
-class GameWindow;
 class PictureBook;
 class PictureBox;
-class SnakeGame;
 struct OptionPictures;
 
+// What a click in the settings window changed, and so what the game does
+// with the options it hands back.
+enum class SettingsChange {
+    Speed,    // from the next tick on
+    Collide,  // from the next tick on
+    Players,  // a new game
+    GameType, // a new game on level 1
+    Pictures, // Yes: a new game in the chosen pictures
+};
+
 // The settings window: players, game type, speed, the collide option and
-// the snake and obstacle pictures. Created once, hidden, when the main
-// window starts, then only shown modally and hidden, so what it shows
-// carries over from one opening to the next.
+// the snake and obstacle pictures. Created once, hidden, when the main window
+// starts, then only shown modally and hidden. It edits a copy of the options:
+// most clicks hand the copy back at once, while the chosen pictures wait in
+// the previews for Yes, and stay there from one opening to the next.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    SettingsWindow(SnakeGame& game, GameWindow& window, PictureBook& book, const OptionPictures& choices,
-             QWidget* parent);
+    SettingsWindow(const GameOptions& options, PictureBook& book, const OptionPictures& choices,
+                   QWidget* parent);
 
-    bool SnakesCollide() const { return SnakesCollide_; }
-
-    // Lights the speed segments 0 to step and darkens the others.
-    void MatchSpeedIndicator(int step);
+    // Shows the window modally on the options in force.
+    void Edit(const GameOptions& options);
 
 signals:
-    // The game was restarted or its options changed: the main window
-    // shows the new state.
-    void gameChanged();
+    void optionsChosen(const zorvik::GameOptions& options, zorvik::SettingsChange change);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,32 +53,34 @@ protected:
 private:
     void LayOutControls(const OptionPictures& choices);
     PictureBox* AddPicture(const QString& name, const QRect& geometry, Picture picture = {});
-    // A row of choices whose clicks copy their picture into the preview;
-    // indexes name the controls from left to right.
-    void AddChoiceRow(const char* name, std::span<const int> indexes, std::span<const int> lefts,
-                      int top, int size, std::span<const Picture> pictures, PictureBox* preview);
+    // A row of choices whose clicks copy their picture into the preview.
+    template <typename Row>
+    void AddChoiceRow(const QString& name, const Row& row, std::span<const Picture> pictures,
+                      PictureBox* preview);
     QRadioButton* AddOptionButton(const char* name, const QRect& geometry);
+    // Shows the options of the copy on the controls.
+    void ShowOptions();
 
-    void SpeedPicClicked(int k);
-    void yesopClicked();
-    void noopClicked();
-    void Image4Clicked();
-    void ChooseGameType(bool campaign);
-    void Command1Clicked();
+    void SpeedSegmentClicked(int step);
+    void CollideClicked(bool collide);
+    void PlayersClicked();
+    void GameTypeClicked(bool campaign);
+    void YesClicked();
+    void Choose(SettingsChange change);
 
-    SnakeGame& game_;
-    GameWindow& window_;
     const PictureBook& book_;
     const SettingsPictures pictures_;
-    bool SnakesCollide_ = false;
+    GameOptions options_;
 
-    PictureBox* SBF;
-    PictureBox* SBF2;
-    PictureBox* SOF;
-    std::array<PictureBox*, kSpeedSteps.size()> SpeedPic{};
-    PictureBox* yesop;
-    PictureBox* noop;
-    PictureBox* Image4;
+    PictureBox* player1Preview_;
+    PictureBox* player2Preview_;
+    PictureBox* obstaclePreview_;
+    std::array<PictureBox*, kSpeedSteps.size()> speedSegments_{};
+    PictureBox* collideYes_;
+    PictureBox* collideNo_;
+    PictureBox* playersPicture_;
+    QRadioButton* classicOption_;
+    QRadioButton* campaignOption_;
 };
 
 } // namespace zorvik

@@ -3,6 +3,7 @@
 #include "ui/board_view.h"
 
 #include "engine/snake_game.h"
+#include "widgets/main_window_layout.h"
 #include "widgets/picture_book.h"
 
 #include <QMouseEvent>
@@ -10,15 +11,18 @@
 
 namespace zorvik {
 
+using layout::mainwindow::kCellSize;
+
 BoardView::BoardView(const SnakeGame& game, const PictureBook& book, QWidget* parent)
     : QWidget(parent), game_(game), book_(book) {
-    setFixedSize(kColumns * kCellSize, kRows * kCellSize);
+    setFixedSize(layout::mainwindow::kBoard.size());
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const auto& cells = game_.cellPictures();
     for (int c = 0; c < kCells; ++c) {
-        const QPixmap& pixmap = book_.Pixmap(game_.TableBlock[c]);
+        const QPixmap& pixmap = book_.Pixmap(cells[c]);
         if (!pixmap.isNull()) {
             painter.drawPixmap((c % kColumns) * kCellSize, (c / kColumns) * kCellSize, pixmap);
         }

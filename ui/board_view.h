@@ -14,8 +14,6 @@ class SnakeGame;
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kCellSize = 16;
-
     BoardView(const SnakeGame& game, const PictureBook& book, QWidget* parent);
 
 protected:

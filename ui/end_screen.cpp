@@ -4,6 +4,7 @@
 
 #include "ui/elided_label.h"
 #include "ui/fonts.h"
+#include "widgets/end_screen_layout.h"
 #include "widgets/picture_book.h"
 
 #include <QGuiApplication>
@@ -15,33 +16,33 @@
 namespace zorvik {
 
 namespace {
-constexpr int kFrame = 3;
-constexpr QSize kClientArea{341, 204};
+using namespace layout::endscreen;
 } // namespace
 
 EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      picture_(EmbeddedPicture(PictureOf(content.picture))), Label1(new QLabel(this)),
-      Label2(new ElidedLabel(this)) {
+      picture_(EmbeddedPicture(PictureOf(content.picture))), levelNumber_(new QLabel(this)),
+      message_(new ElidedLabel(this)) {
     setModal(true);
     setFixedSize(kClientArea + QSize(2 * kFrame, 2 * kFrame));
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(kFrame + 204, kFrame + 50, 103, 125);
-    Label1->setFont(DisplayFont(72));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setVisible(content.level.has_value());
+    const QPoint client(kFrame, kFrame);
+    levelNumber_->setObjectName(QStringLiteral("levelNumber"));
+    levelNumber_->setGeometry(kLevelNumber.translated(client));
+    levelNumber_->setFont(DisplayFont(72));
+    levelNumber_->setTextFormat(Qt::PlainText);
+    levelNumber_->setVisible(content.level.has_value());
     if (content.level) {
-        Label1->setText(QString::number(*content.level));
+        levelNumber_->setText(QString::number(*content.level));
     }
 
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(kFrame + 29, kFrame + 149, 296, 29);
-    Label2->setFont(DisplayFont(9.75));
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setVisible(content.message.has_value());
+    message_->setObjectName(QStringLiteral("message"));
+    message_->setGeometry(kMessage.translated(client));
+    message_->setFont(DisplayFont(9.75));
+    message_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    message_->setVisible(content.message.has_value());
     if (content.message) {
-        Label2->setText(QString::fromStdString(content.message->Text()));
+        message_->setText(QString::fromStdString(content.message->Text()));
     }
 }
 

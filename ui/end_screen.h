@@ -25,8 +25,8 @@ public:
     static QString PictureOf(EndPicture picture);
 
     const QPixmap& picture() const { return picture_; }
-    QLabel* levelLabel() const { return Label1; }
-    ElidedLabel* messageLabel() const { return Label2; }
+    QLabel* levelNumber() const { return levelNumber_; }
+    ElidedLabel* message() const { return message_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,8 +36,8 @@ protected:
 
 private:
     QPixmap picture_;
-    QLabel* Label1;
-    ElidedLabel* Label2;
+    QLabel* levelNumber_;
+    ElidedLabel* message_;
     bool pressed_ = false;
 };
 

@@ -7,16 +7,15 @@
 namespace zorvik {
 
 class PictureBook;
-struct OptionPictures;
 
-// The main window's own pictures: the engine's cell templates in their
-// start-up state and the round buttons.
+// The main window's own pictures: the board's fixed pictures and the round
+// buttons.
 struct GamePictures {
-    GamePictures(PictureBook& book, const OptionPictures& choices);
+    explicit GamePictures(PictureBook& book);
 
-    CellPictures cells;
-    Picture pause1;
-    Picture play1;
+    BoardPictures board;
+    Picture pause;
+    Picture play;
     Picture help;
     Picture minimise;
     Picture exit;

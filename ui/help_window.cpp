@@ -5,6 +5,7 @@
 #include "ui/elided_label.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
+#include "widgets/help_layout.h"
 #include "widgets/picture_book.h"
 
 #include <QGuiApplication>
@@ -15,17 +16,16 @@
 namespace zorvik {
 
 namespace {
-constexpr QSize kClientArea{629, 537};
+using namespace layout::help;
+
 // Stands in for the desktop's colour of inactive title bars, behind the help text.
 constexpr QColor kInactiveTitleBarColour{212, 208, 200};
 
-void AddPicture(QWidget* parent, const char* name, const QPoint& position,
-                const QString& resource) {
+void AddPicture(QWidget* parent, const char* name, const QRect& geometry, const QString& resource) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setPixmap(EmbeddedPicture(resource));
-    picture->move(position);
-    picture->adjustSize();
+    picture->setGeometry(geometry);
 }
 
 void AddName(QWidget* parent, const char* objectName, const QRect& geometry, const QString& name) {
@@ -48,29 +48,29 @@ HelpWindow::HelpWindow(const QString& player1Name, const QString& player2Name, Q
     setPalette(background);
     setAutoFillBackground(true);
 
-    AddPicture(this, "Image4", {3, 2}, QStringLiteral(":/help/logo.png"));
-    AddPicture(this, "Image3", {7, 143}, QStringLiteral(":/help/snake.png"));
+    AddPicture(this, "logo", kLogo, QStringLiteral(":/help/logo.png"));
+    AddPicture(this, "coiledSnake", kCoiledSnake, QStringLiteral(":/help/snake.png"));
 
-    auto* Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(171, 127, 457, 269);
-    Text1->setFont(PlainFont(9.75, true));
-    QPalette colours = Text1->palette();
+    auto* text = new QPlainTextEdit(this);
+    text->setObjectName(QStringLiteral("helpText"));
+    text->setGeometry(kText);
+    text->setFont(PlainFont(9.75, true));
+    QPalette colours = text->palette();
     colours.setColor(QPalette::Base, kInactiveTitleBarColour);
     colours.setColor(QPalette::Text, Qt::black);
-    Text1->setPalette(colours);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setPlainText(QString::fromLatin1(kHelpText));
+    text->setPalette(colours);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setPlainText(QString::fromLatin1(kHelpText));
     // Read-only, but the keys still move through the text, as the scroll bar does.
-    Text1->setReadOnly(true);
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text1->setFocus();
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setFocus();
 
     // The names lie over the keys picture, each over its player's keys.
-    AddPicture(this, "Image1", {1, 405}, QStringLiteral(":/help/keys.png"));
-    AddName(this, "Label1", {145, 406, 140, 28}, player1Name);
-    AddName(this, "Label2", {381, 406, 137, 28}, player2Name);
+    AddPicture(this, "keys", kKeys, QStringLiteral(":/help/keys.png"));
+    AddName(this, "player1Name", kPlayer1Name, player1Name);
+    AddName(this, "player2Name", kPlayer2Name, player2Name);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());

@@ -2,16 +2,16 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/main_window.h"
 
-#include "settings/settings_window.h"
 #include "ui/board_view.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
 #include "ui/fonts.h"
-#include "widgets/drag_form.h"
 #include "widgets/hot_spot.h"
+#include "widgets/main_window_layout.h"
 #include "widgets/outline.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
+#include "widgets/window_drag.h"
 #include "widgets/window_outlines.h"
 
 #include <QApplication>
@@ -23,10 +23,10 @@
 namespace zorvik {
 
 namespace {
-constexpr QSize kClientArea{801, 551};
+using namespace layout::mainwindow;
+
 constexpr QColor kBackgroundColour{224, 224, 224};
 constexpr QColor kPowerColour{255, 128, 0};
-constexpr int kTwipsPerPixel = 15;
 
 QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QFont& font, QColor colour,
                   const QString& text) {
@@ -40,31 +40,31 @@ QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QFont& font, QCo
     return label;
 }
 
-ElidedLabel* MakeNameLabel(QWidget* parent, const QRect& geometry, const QString& name) {
+ElidedLabel* MakeNameLabel(QWidget* parent, const char* name, const QRect& geometry,
+                           const std::string& playerName) {
     auto* label = new ElidedLabel(parent);
+    label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setFont(DisplayFont(14.25));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setText(name);
+    label->setText(QString::fromStdString(playerName));
     return label;
 }
 
-QWidget* MakePowerBar(QWidget* parent, const QRect& geometry) {
+QWidget* MakePowerBar(QWidget* parent, const char* name, const QRect& geometry) {
     auto* bar = new QWidget(parent);
+    bar->setObjectName(QLatin1String(name));
     bar->setGeometry(geometry);
     bar->setAutoFillBackground(true);
     QPalette palette = bar->palette();
     palette.setColor(QPalette::Window, kPowerColour);
     bar->setPalette(palette);
-    return bar;
-}
-
-QFrame* MakePowerFrame(QWidget* parent, const QRect& geometry) {
+    // The frame lies over the bar, so that it stays visible at full power.
     auto* frame = new QFrame(parent);
     frame->setGeometry(geometry);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setLineWidth(1);
-    return frame;
+    return bar;
 }
 
 QString ScoreText(float score) {
@@ -75,14 +75,15 @@ QString ScoreText(float score) {
 
 MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), book_(book), choices_(book),
-      pictures_(book, choices_), game_(*this, pictures_.cells, seed),
+      pictures_(book), game_(*this, pictures_.board, seed),
       background_(EmbeddedPicture(QStringLiteral(":/main/background.png"))) {
+    setObjectName(QStringLiteral("SnakeTable"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFixedSize(kClientArea);
     setFocusPolicy(Qt::StrongFocus);
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &MainWindow::Tick);
+    gameTimer_.setObjectName(QStringLiteral("gameTimer"));
+    gameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&gameTimer_, &QTimer::timeout, this, &MainWindow::Tick);
     qApp->installEventFilter(&keys_);
     // Keys come only through this program's windows, so a running game
     // pauses when the keyboard goes to another program.
@@ -93,12 +94,11 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
                 }
             });
 
+    const GameOptions options = choices_.DefaultOptions();
     LayOutControls();
-
-    game_.Form_Load();
-    settings_ = new SettingsWindow(game_, *this, book_, choices_, this);
-    connect(settings_, &SettingsWindow::gameChanged, this, &MainWindow::ShowState);
-    settings_->MatchSpeedIndicator(2);
+    game_.Start(options);
+    settings_ = new SettingsWindow(options, book_, choices_, this);
+    connect(settings_, &SettingsWindow::optionsChosen, this, &MainWindow::ApplySettings);
     ShowState();
     SetWindowOutline(*this, MainWindowRegion());
 
@@ -113,64 +113,55 @@ MainWindow::~MainWindow() {
 
 void MainWindow::LayOutControls() {
     board_ = new BoardView(game_, book_, this);
-    board_->move(31, 34);
+    board_->setObjectName(QStringLiteral("board"));
+    board_->move(kBoard.topLeft());
 
-    const auto button = [this](Picture picture, int left, const char* name) {
+    const auto button = [this](Picture picture, const QRect& geometry, const char* name) {
         auto* box = new PictureBox(book_, this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(left, 31, 41, 38);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(geometry);
         box->setPicture(picture);
         return box;
     };
-    Pause = button(pictures_.pause1, 577, "Pause");
-    PictureBox* hlp = button(pictures_.help, 626, "hlp");
-    PictureBox* Image2 = button(pictures_.minimise, 676, "Image2");
-    PictureBox* ext = button(pictures_.exit, 725, "ext");
-    connect(Pause, &PictureBox::clicked, this, &MainWindow::PauseClicked);
-    connect(hlp, &PictureBox::clicked, this, &MainWindow::HelpClicked);
-    connect(Image2, &PictureBox::clicked, this, &MainWindow::MinimiseClicked);
-    connect(ext, &PictureBox::clicked, qApp, &QCoreApplication::quit);
+    pauseButton_ = button(pictures_.pause, kPauseButton, "pauseButton");
+    connect(pauseButton_, &PictureBox::clicked, this, &MainWindow::PauseClicked);
+    connect(button(pictures_.help, kHelpButton, "helpButton"), &PictureBox::clicked, this,
+            &MainWindow::HelpClicked);
+    connect(button(pictures_.minimise, kMinimiseButton, "minimiseButton"), &PictureBox::clicked,
+            this, &MainWindow::MinimiseClicked);
+    connect(button(pictures_.exit, kExitButton, "exitButton"), &PictureBox::clicked, qApp,
+            &QCoreApplication::quit);
 
-    const auto hotSpot = [this](const QRect& geometry, const char* name) {
+    const auto word = [this](const QRect& geometry, const char* name) {
         auto* spot = new HotSpot(this);
-        spot->setObjectName(QString::fromLatin1(name));
+        spot->setObjectName(QLatin1String(name));
         spot->setGeometry(geometry);
         return spot;
     };
-    connect(hotSpot({660, 116, 76, 30}, "Label3"), &HotSpot::clicked, this,
+    connect(word(kNewGameWord, "newGameWord"), &HotSpot::clicked, this,
             &MainWindow::NewGameClicked);
-    connect(hotSpot({669, 186, 100, 30}, "Label4"), &HotSpot::clicked, this,
-            &MainWindow::SetupClicked);
-    connect(hotSpot({558, 255, 187, 31}, "Label7"), &HotSpot::clicked, this,
+    connect(word(kSetupWord, "setupWord"), &HotSpot::clicked, this, &MainWindow::SetupClicked);
+    connect(word(kMoreGamesWords, "moreGamesWords"), &HotSpot::clicked, this,
             &MainWindow::MoreGamesClicked);
 
-    Label5 = MakeNameLabel(this, {566, 332, 192, 25}, QStringLiteral("Player1"));
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label6 = MakeNameLabel(this, {568, 427, 192, 26}, QStringLiteral("Player2"));
-    Label6->setObjectName(QStringLiteral("Label6"));
-    connect(Label5, &ElidedLabel::clicked, this, &MainWindow::NamesClicked);
-    connect(Label6, &ElidedLabel::clicked, this, &MainWindow::NamesClicked);
+    player1Name_ = MakeNameLabel(this, "player1Name", kPlayer1Name, game_.playerName(1));
+    player2Name_ = MakeNameLabel(this, "player2Name", kPlayer2Name, game_.playerName(2));
+    connect(player1Name_, &ElidedLabel::clicked, this, &MainWindow::NamesClicked);
+    connect(player2Name_, &ElidedLabel::clicked, this, &MainWindow::NamesClicked);
 
     const QFont scoreFont = PlainFont(24, true);
     const QFont powerFont = PlainFont(8.25, true);
-    Label1 = MakeLabel(this, {577, 360, 153, 37}, scoreFont, Qt::red, QStringLiteral("00000000"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = MakeLabel(this, {578, 456, 153, 37}, scoreFont, Qt::blue, QStringLiteral("00000000"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->hide();
+    player1Score_ = MakeLabel(this, kPlayer1Score, scoreFont, Qt::red, {});
+    player1Score_->setObjectName(QStringLiteral("player1Score"));
+    player2Score_ = MakeLabel(this, kPlayer2Score, scoreFont, Qt::blue, {});
+    player2Score_->setObjectName(QStringLiteral("player2Score"));
     // The scores sit a little inside the boxes painted behind them.
-    Label1->setIndent(6);
-    Label2->setIndent(6);
-    MakeLabel(this, {568, 398, 49, 16}, powerFont, Qt::black, QStringLiteral("Power"));
-    MakeLabel(this, {568, 494, 49, 16}, powerFont, Qt::black, QStringLiteral("Power"));
-
-    // Each bar lies under its frame, so the frame stays visible at full power.
-    Label8 = MakePowerBar(this, {607, 397, 158, 16});
-    Label8->setObjectName(QStringLiteral("Label8"));
-    MakePowerFrame(this, {607, 397, 158, 16});
-    Label13 = MakePowerBar(this, {607, 493, 158, 16});
-    Label13->setObjectName(QStringLiteral("Label13"));
-    MakePowerFrame(this, {607, 493, 158, 16});
+    player1Score_->setIndent(6);
+    player2Score_->setIndent(6);
+    MakeLabel(this, kPlayer1PowerCaption, powerFont, Qt::black, QStringLiteral("Power"));
+    MakeLabel(this, kPlayer2PowerCaption, powerFont, Qt::black, QStringLiteral("Power"));
+    player1Power_ = MakePowerBar(this, "player1Power", kPlayer1PowerBar);
+    player2Power_ = MakePowerBar(this, "player2Power", kPlayer2PowerBar);
 }
 
 void MainWindow::Tick() {
@@ -179,36 +170,49 @@ void MainWindow::Tick() {
 }
 
 void MainWindow::ShowState() {
-    Label1->setText(ScoreText(game_.Score1));
-    Label2->setText(ScoreText(game_.Score2));
-    Label2->setVisible(game_.Score2Shown);
-    Label8->resize(qRound(game_.Power1 / kTwipsPerPixel), Label8->height());
-    Label13->resize(qRound(game_.Power2 / kTwipsPerPixel), Label13->height());
+    const Player& one = game_.player(1);
+    const Player& two = game_.player(2);
+    player1Score_->setText(ScoreText(one.score));
+    player2Score_->setText(ScoreText(two.score));
+    player2Score_->setVisible(game_.player2ScoreShown());
+    player1Power_->resize(qRound(one.power / kTwipsPerPixel), player1Power_->height());
+    player2Power_->resize(qRound(two.power / kTwipsPerPixel), player2Power_->height());
     board_->update();
+}
+
+void MainWindow::ApplySettings(const GameOptions& options, SettingsChange change) {
+    switch (change) {
+    case SettingsChange::Speed:
+        game_.SetSpeedStep(options.speedStep);
+        break;
+    case SettingsChange::Collide:
+        game_.SetSnakesCollide(options.snakesCollide);
+        break;
+    case SettingsChange::Players:
+    case SettingsChange::Pictures:
+        game_.StartGame(options);
+        break;
+    case SettingsChange::GameType:
+        game_.StartGameOnLevel(options, 1);
+        break;
+    }
+    ShowState();
 }
 
 bool MainWindow::KeyPressed(int virtualKey) {
     return keys_.KeyPressed(virtualKey);
 }
 
-bool MainWindow::TimerEnabled() const {
-    return Timer1.isActive();
-}
-
 void MainWindow::SetTimerEnabled(bool enabled) {
     if (enabled) {
-        Timer1.start();
+        gameTimer_.start();
     } else {
-        Timer1.stop();
+        gameTimer_.stop();
     }
 }
 
-int MainWindow::TimerInterval() const {
-    return Timer1.interval();
-}
-
 void MainWindow::SetTimerInterval(int milliseconds) {
-    Timer1.setInterval(milliseconds);
+    gameTimer_.setInterval(milliseconds);
 }
 
 void MainWindow::ShowEndScreen(const EndScreenContent& content) {
@@ -217,14 +221,6 @@ void MainWindow::ShowEndScreen(const EndScreenContent& content) {
     screen.exec();
     raise();
     activateWindow();
-}
-
-std::string MainWindow::PlayerName(int player) const {
-    return (player == 1 ? Label5 : Label6)->text().toStdString();
-}
-
-bool MainWindow::SnakesCollide() const {
-    return settings_->SnakesCollide();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -237,7 +233,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 // moves the window.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) == nullptr) {
-        DragForm(*this, event->globalPosition());
+        StartWindowDrag(*this, event->globalPosition());
     }
 }
 

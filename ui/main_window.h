@@ -5,6 +5,7 @@
 #include "engine/game_window.h"
 #include "engine/snake_game.h"
 #include "settings/option_pictures.h"
+#include "settings/settings_window.h"
 #include "ui/game_pictures.h"
 #include "widgets/key_state.h"
 
@@ -20,11 +21,10 @@ class BoardView;
 class ElidedLabel;
 class PictureBook;
 class PictureBox;
-class SettingsWindow;
 
-// The main window: the board, the round buttons, the hot spots painted in
-// its background and the players' panel. It plays the game by feeding the
-// engine ticks and keys and drawing what the engine decided.
+// The main window: the board, the round buttons, the words painted in its
+// background that act as buttons, and the players' panel. It plays the game
+// by feeding the engine ticks and keys and showing what the engine decided.
 class MainWindow : public QWidget, public GameWindow {
     Q_OBJECT
 public:
@@ -32,15 +32,13 @@ public:
     ~MainWindow() override;
 
     bool KeyPressed(int virtualKey) override;
-    bool TimerEnabled() const override;
     void SetTimerEnabled(bool enabled) override;
-    int TimerInterval() const override;
     void SetTimerInterval(int milliseconds) override;
     void ShowEndScreen(const EndScreenContent& content) override;
-    std::string PlayerName(int player) const override;
-    bool SnakesCollide() const override;
 
-    SnakeGame& game() { return game_; }
+    bool TimerEnabled() const { return gameTimer_.isActive(); }
+    int TimerInterval() const { return gameTimer_.interval(); }
+    const SnakeGame& game() const { return game_; }
     KeyState& keyState() { return keys_; }
     SettingsWindow& settings() { return *settings_; }
 
@@ -54,6 +52,7 @@ private:
     void Tick();
     // Shows the game's scores, power and board.
     void ShowState();
+    void ApplySettings(const GameOptions& options, SettingsChange change);
 
     void PauseStep();
     void PauseClicked();
@@ -70,17 +69,17 @@ private:
     SnakeGame game_;
     KeyState keys_;
     // A named child of the window, so that tools measuring the game find it.
-    QTimer Timer1{this};
+    QTimer gameTimer_{this};
     QPixmap background_;
 
     BoardView* board_;
-    PictureBox* Pause;
-    ElidedLabel* Label5;
-    ElidedLabel* Label6;
-    QLabel* Label1;
-    QLabel* Label2;
-    QWidget* Label8;
-    QWidget* Label13;
+    PictureBox* pauseButton_;
+    ElidedLabel* player1Name_;
+    ElidedLabel* player2Name_;
+    QLabel* player1Score_;
+    QLabel* player2Score_;
+    QWidget* player1Power_;
+    QWidget* player2Power_;
     SettingsWindow* settings_;
 };
 

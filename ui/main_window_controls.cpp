@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "settings/settings_window.h"
 #include "ui/elided_label.h"
 #include "ui/help_window.h"
+#include "ui/main_window.h"
 #include "ui/more_games.h"
 #include "ui/names_dialog.h"
 #include "widgets/picture_box.h"
-#include "ui/main_window.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -15,24 +14,25 @@ namespace zorvik {
 
 // Pausing is nothing but the timer being off; the button shows which.
 void MainWindow::PauseStep() {
-    if (Timer1.isActive()) {
-        Timer1.stop();
-        Pause->setPicture(pictures_.play1);
+    if (gameTimer_.isActive()) {
+        gameTimer_.stop();
+        pauseButton_->setPicture(pictures_.play);
     }
 }
 
 void MainWindow::PauseClicked() {
-    if (Timer1.isActive()) {
+    if (gameTimer_.isActive()) {
         PauseStep();
     } else {
-        Timer1.start();
-        Pause->setPicture(pictures_.pause1);
+        gameTimer_.start();
+        pauseButton_->setPicture(pictures_.pause);
     }
 }
 
 void MainWindow::HelpClicked() {
     PauseStep();
-    HelpWindow help(Label5->text(), Label6->text(), this);
+    HelpWindow help(QString::fromStdString(game_.playerName(1)),
+                    QString::fromStdString(game_.playerName(2)), this);
     help.exec();
 }
 
@@ -41,20 +41,28 @@ void MainWindow::MinimiseClicked() {
     showMinimized();
 }
 
+// A new game leaves the pause as it is: started while paused, it waits.
 void MainWindow::NewGameClicked() {
-    game_.Reset();
+    game_.StartGame(game_.options());
     ShowState();
 }
 
 void MainWindow::SetupClicked() {
     PauseStep();
-    settings_->exec();
+    settings_->Edit(game_.options());
 }
 
 void MainWindow::NamesClicked() {
     PauseStep();
-    NamesDialog dialog(*Label5, *Label6, this);
-    dialog.exec();
+    NamesDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    game_.SetPlayerNames(dialog.player1Name().toStdString(), dialog.player2Name().toStdString());
+    player1Name_->setText(dialog.player1Name());
+    player2Name_->setText(dialog.player2Name());
+    raise();
+    activateWindow();
 }
 
 void MainWindow::MoreGamesClicked() {

@@ -3,10 +3,11 @@
 #include "ui/names_dialog.h"
 
 #include "ui/fonts.h"
-#include "widgets/drag_form.h"
 #include "widgets/hot_spot.h"
+#include "widgets/names_layout.h"
 #include "widgets/outline.h"
 #include "widgets/picture_book.h"
+#include "widgets/window_drag.h"
 #include "widgets/window_outlines.h"
 
 #include <QKeyEvent>
@@ -19,12 +20,12 @@
 namespace zorvik {
 
 namespace {
-constexpr QSize kClientArea{358, 151};
+using namespace layout::names;
 
 QLabel* MakeCaption(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
                     const QString& text) {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
@@ -35,45 +36,48 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QRect& geometry, co
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QRect& geometry,
                        const QString& text) {
     auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 } // namespace
 
-NamesDialog::NamesDialog(QLabel& player1Name, QLabel& player2Name, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), player1Name_(player1Name),
-      player2Name_(player2Name),
+NamesDialog::NamesDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       background_(EmbeddedPicture(QStringLiteral(":/names/background.png"))) {
+    setObjectName(QStringLiteral("names"));
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(kClientArea);
 
     QFont title = DisplayFont(15.75);
     title.setUnderline(true);
-    MakeCaption(this, "Label2", {131, 12, 126, 27}, title, QStringLiteral("Names"));
-    MakeCaption(this, "Label5", {32, 48, 87, 30}, DisplayFont(14.25), QStringLiteral("Player1"));
-    MakeCaption(this, "Label6", {33, 81, 87, 26}, DisplayFont(14.25), QStringLiteral("Player2"));
-    Text1 = MakeTextBox(this, "Text1", {155, 51, 162, 22}, QStringLiteral("Player1"));
-    Text2 = MakeTextBox(this, "Text2", {156, 85, 161, 22}, QStringLiteral("Player2"));
-    setTabOrder(Text1, Text2);
-    Text1->setFocus();
+    MakeCaption(this, "title", kTitle, title, QStringLiteral("Names"));
+    MakeCaption(this, "player1Caption", kPlayer1Caption, DisplayFont(14.25),
+                QStringLiteral("Player1"));
+    MakeCaption(this, "player2Caption", kPlayer2Caption, DisplayFont(14.25),
+                QStringLiteral("Player2"));
+    player1NameBox_ =
+        MakeTextBox(this, "player1NameBox", kPlayer1NameBox, QStringLiteral("Player1"));
+    player2NameBox_ =
+        MakeTextBox(this, "player2NameBox", kPlayer2NameBox, QStringLiteral("Player2"));
+    setTabOrder(player1NameBox_, player2NameBox_);
+    player1NameBox_->setFocus();
 
-    auto* Label1 = new HotSpot(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(132, 117, 98, 32);
-    connect(Label1, &HotSpot::clicked, this, &NamesDialog::ContinueClicked);
+    auto* continueButton = new HotSpot(this);
+    continueButton->setObjectName(QStringLiteral("continueButton"));
+    continueButton->setGeometry(kContinueButton);
+    connect(continueButton, &HotSpot::clicked, this, &NamesDialog::accept);
 
     SetWindowOutline(*this, NamesRegion());
 }
 
-void NamesDialog::ContinueClicked() {
-    player1Name_.setText(Text1->text());
-    player2Name_.setText(Text2->text());
-    accept();
-    QWidget* mainWindow = player1Name_.window();
-    mainWindow->raise();
-    mainWindow->activateWindow();
+QString NamesDialog::player1Name() const {
+    return player1NameBox_->text();
+}
+
+QString NamesDialog::player2Name() const {
+    return player2NameBox_->text();
 }
 
 void NamesDialog::paintEvent(QPaintEvent*) {
@@ -85,7 +89,7 @@ void NamesDialog::paintEvent(QPaintEvent*) {
 // moves the dialog.
 void NamesDialog::mousePressEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) == nullptr) {
-        DragForm(*this, event->globalPosition());
+        StartWindowDrag(*this, event->globalPosition());
     }
 }
 

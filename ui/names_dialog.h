@@ -5,18 +5,20 @@
 #include <QDialog>
 #include <QPixmap>
 
-class QLabel;
 class QLineEdit;
 
 namespace zorvik {
 
 // The player names dialog. It opens with "Player1" and "Player2" in its text
-// boxes; only a click on its painted Continue button copies both texts,
-// exactly as typed, into the main window's name labels and closes it.
+// boxes; only a click on its painted Continue button accepts it, and the
+// names are then the texts exactly as typed.
 class NamesDialog : public QDialog {
     Q_OBJECT
 public:
-    NamesDialog(QLabel& player1Name, QLabel& player2Name, QWidget* parent);
+    explicit NamesDialog(QWidget* parent);
+
+    QString player1Name() const;
+    QString player2Name() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,13 +27,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void ContinueClicked();
-
-    QLabel& player1Name_;
-    QLabel& player2Name_;
     QPixmap background_;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
+    QLineEdit* player1NameBox_;
+    QLineEdit* player2NameBox_;
 };
 
 } // namespace zorvik

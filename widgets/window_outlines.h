@@ -2,10 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "widgets/outline.h"
-
 #include <QByteArray>
-#include <span>
 
 namespace zorvik {
 
@@ -14,11 +11,5 @@ namespace zorvik {
 QByteArray MainWindowRegion();
 QByteArray SettingsRegion();
 QByteArray NamesRegion();
-
-// The bands of each window's upper corners; the lower corners mirror them.
-// The pictures are painted to follow the same bands.
-std::span<const Band> MainWindowBands();
-std::span<const Band> SettingsBands();
-std::span<const Band> NamesBands();
 
 } // namespace zorvik

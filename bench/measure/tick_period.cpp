@@ -4,8 +4,8 @@
 // Plays the real main window on the current display and times its game
 // timer: the median and 95th percentile of the period between two ticks, at
 // the fastest speed and at the first one.
-#include "widgets/picture_book.h"
 #include "ui/main_window.h"
+#include "widgets/picture_book.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -102,9 +102,9 @@ int main(int argc, char* argv[]) {
     zorvik::MainWindow table(book, 1);
     table.show();
 
-    const auto* timer = table.findChild<QTimer*>(QStringLiteral("Timer1"));
+    const auto* timer = table.findChild<QTimer*>(QStringLiteral("gameTimer"));
     if (timer == nullptr) {
-        std::fprintf(stderr, "the main window has no timer named Timer1\n");
+        std::fprintf(stderr, "the main window has no timer named gameTimer\n");
         return 1;
     }
     TickRecorder recorder(table, *timer);

@@ -5,6 +5,9 @@
 // and the keyboard, reading everything back from the screen. The environment
 // names the game (ZORVIK_GAME) and its leak suppressions (ZORVIK_LSAN_SUPPRESSIONS).
 #include "ui/fonts.h"
+#include "widgets/main_window_layout.h"
+#include "widgets/names_layout.h"
+#include "widgets/settings_layout.h"
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
@@ -25,12 +28,15 @@ namespace {
 // What a tool printed, or nothing if it failed.
 using Output = std::optional<QByteArray>;
 
+namespace main_window = zorvik::layout::mainwindow;
+namespace names_dialog = zorvik::layout::names;
+namespace settings_window = zorvik::layout::settings;
+
 constexpr int kTickMs = 150;
 constexpr int kColumns = 30;
 constexpr int kRedRow = 3;
-// Where the pause ball and player 1's name lie in the main window.
-constexpr QPoint kPauseBall{577, 31};
-constexpr QRect kPlayer1Name{566, 332, 192, 25};
+constexpr QPoint kPauseBall = main_window::kPauseButton.topLeft();
+constexpr QRect kPlayer1Name = main_window::kPlayer1Name;
 
 // Polls until `done` holds, long enough for a sanitizer build on a busy
 // machine.
@@ -57,7 +63,9 @@ bool Shows(const QImage& shot, QPoint at, const QImage& picture) {
 std::vector<int> Cells(const QImage& shot, const QImage& picture) {
     std::vector<int> cells;
     for (int cell = 0; cell < kColumns * kColumns; ++cell) {
-        if (Shows(shot, QPoint(31 + cell % kColumns * 16, 34 + cell / kColumns * 16), picture)) {
+        const QPoint corner(cell % kColumns * main_window::kCellSize,
+                            cell / kColumns * main_window::kCellSize);
+        if (Shows(shot, main_window::kBoard.topLeft() + corner, picture)) {
             cells.push_back(cell);
         }
     }
@@ -162,11 +170,12 @@ private slots:
 
         // Setup's player picture makes it a two-player game, and Yes restarts
         // it with both snakes setting off from their rows in step.
-        QVERIFY(Click(window_, {718, 200})); // the word Setup
+        QVERIFY(Click(window_, main_window::kSetupWord.center()));
         const QString settings = Window(u"SETTINGS"_s);
         QVERIFY2(!settings.isEmpty(), "Setup opened no settings window");
-        QVERIFY(Click(settings, {96, 402}));  // the player picture: one player, then two
-        QVERIFY(Click(settings, {147, 469})); // Yes
+        // The player picture: one player, then two.
+        QVERIFY(Click(settings, settings_window::kPlayersPicture.center()));
+        QVERIFY(Click(settings, settings_window::kYesButton.center()));
         QVERIFY2(Closed(u"SETTINGS"_s), "Yes did not close the settings window");
         QVERIFY(SetRunning(true));
         const bool both = Wait([this] {
@@ -184,11 +193,11 @@ private slots:
         QVERIFY(Click(window_, kPlayer1Name.center()));
         const QString dialog = Window(u"Form1"_s);
         QVERIFY2(!dialog.isEmpty(), "a click on the name opened no names dialog");
-        QVERIFY(Click(dialog, {235, 61})); // player 1's text box
+        QVERIFY(Click(dialog, names_dialog::kPlayer1NameBox.center()));
         QVERIFY2(Xdo(u"windowactivate --sync "_s + dialog), "the dialog took no keyboard focus");
         QVERIFY(Xdo(u"key --clearmodifiers ctrl+a"_s));
         QVERIFY(Xdo(u"type --delay 40 \"%1\""_s.arg(name)));
-        QVERIFY(Click(dialog, {180, 132})); // the word Continue
+        QVERIFY(Click(dialog, names_dialog::kContinueButton.center()));
         QVERIFY2(Closed(u"Form1"_s), "Continue did not close the names dialog");
         // Its ink, give or take the anti-aliased edges.
         QRect want = QFontMetrics(zorvik::DisplayFont(14.25)).tightBoundingRect(name);
@@ -210,7 +219,7 @@ private slots:
                                               ink.left(), ink.right(), want.left(), want.right())));
 
         // The exit ball ends the program at once, and cleanly.
-        QVERIFY(Click(window_, {745, 49}));
+        QVERIFY(Click(window_, main_window::kExitButton.center()));
         QVERIFY2(game_->waitForFinished(15000), "the game still runs after the exit ball");
         QVERIFY2(game_->exitStatus() == QProcess::NormalExit && game_->exitCode() == 0,
                  "the game failed at exit; see e2e-game.log");
@@ -256,7 +265,7 @@ private:
     bool Look() {
         const auto ppm = Run(u"import -silent -window %1 -depth 8 ppm:-"_s.arg(window_));
         shot_ = QImage::fromData(ppm.value_or(""), "PPM");
-        return shot_.size() == QSize(801, 551);
+        return shot_.size() == main_window::kClientArea;
     }
     // Pictures go into the working directory, to look at when a step fails.
     void Save(const char* step) const { shot_.save(u"e2e-%1.png"_s.arg(QLatin1String(step))); }
@@ -266,7 +275,7 @@ private:
     bool SetRunning(bool running) {
         const auto shows = [&](bool on) { return Shows(shot_, kPauseBall, on ? pause_ : play_); };
         if (Wait([&] { return Look() && (shows(true) || shows(false)); }) && shows(!running)) {
-            Click(window_, kPauseBall + QPoint(20, 18)); // its centre
+            Click(window_, main_window::kPauseButton.center());
         }
         return Wait([&] { return Look() && shows(running); });
     }

@@ -9,14 +9,14 @@ TEST(Biting, BlackHeadLastsOneTickAndABiteTakesOneHundred) {
     for (int biter : {1, 2}) {
         SCOPED_TRACE(biter);
         TestGame g(true);
-        g.PutFood(799);
+        g.access.PutFood(799);
         g.window.held = {biter == 1 ? vk::Control : vk::Tab};
         g.window.taps = {biter == 1 ? vk::Down : vk::W}; // towards the other snake
         g.Tick(2);
-        EXPECT_EQ(g.game.TableBlock.at(g.P(biter).HeadCell()), g.game.Templates.colpic);
-        EXPECT_EQ(g.P(3 - biter).power, kFullPower); // not yet black when the keys were read
+        EXPECT_EQ(g.Shown(g.S(biter).HeadCell()), kBoardPictures.blackHead);
+        EXPECT_EQ(g.game.player(3 - biter).power, kFullPower); // not yet black when read
         g.Tick(2);
-        EXPECT_EQ(g.P(3 - biter).power, kFullPower - 100);
+        EXPECT_EQ(g.game.player(3 - biter).power, kFullPower - 100);
     }
 }
 
@@ -25,30 +25,42 @@ TEST(Biting, HeadsMeetingHeadOnAreFound) {
     for (bool collide : {true, false}) {
         SCOPED_TRACE(collide);
         TestGame g(true);
-        g.window.collide = collide;
+        g.game.SetSnakesCollide(collide);
         g.window.held = {vk::Control, vk::Tab};
-        g.Place(1, LineTo(309, kRight), kRight);
-        g.Place(2, LineTo(311, kLeft), kLeft);
-        g.PutFood(799);
+        g.access.Place(1, LineTo(309, kRight), kRight);
+        g.access.Place(2, LineTo(311, kLeft), kLeft);
+        g.access.PutFood(799);
         g.Tick();
         EXPECT_EQ(g.window.shown.size(), collide ? 1u : 0u);
         g.Tick();
-        EXPECT_EQ(g.game.Power1 + g.game.Power2, 2 * kFullPower - (collide ? 0 : 200));
+        EXPECT_EQ(g.game.player(1).power + g.game.player(2).power,
+                  2 * kFullPower - (collide ? 0 : 200));
     }
+}
+
+// Where the snakes pass through each other, a cell both bodies hold shows snake 2, which is
+// drawn last; only a head on the other snake turns black.
+TEST(Biting, ACellBothSnakesHoldShowsSnakeTwo) {
+    TestGame g(true);
+    g.access.Place(1, LineTo(282, kDown, 8), kDown); // column 12, rows 2 to 9
+    g.access.PutFood(799);
+    g.Tick();
+    EXPECT_EQ(g.Shown(162), kSnake2);
+    EXPECT_EQ(g.Shown(g.S(1).HeadCell()), kSnake1);
 }
 
 // A one-player game has nobody to bite, even while the idle second snake's head is black.
 TEST(Biting, LeftOverSecondSnakeCannotBiteInAOnePlayerGame) {
     TestGame g(true);
-    g.PutFood(799);
+    g.access.PutFood(799);
     g.Tick(10);
     g.window.taps = {vk::W};
     g.Tick(2); // snake 2's head is now black on snake 1
-    g.StartGame(false);
-    ASSERT_EQ(g.game.TableBlock.at(115), g.game.Templates.colpic);
+    g.game.StartGame(Options(false));
+    ASSERT_EQ(g.Shown(115), kBoardPictures.blackHead);
     g.window.held = {vk::Tab};
     g.Tick();
-    EXPECT_EQ(g.game.Power1, kFullPower);
+    EXPECT_EQ(g.game.player(1).power, kFullPower);
 }
 
 } // namespace zorvik::testkit

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <set>
-#include <string>
 #include <vector>
 
 namespace zorvik::testkit {
@@ -16,23 +15,18 @@ namespace zorvik::testkit {
 struct FakeWindow : GameWindow {
     // A tap counts once, as a key pressed and released since its last query.
     bool KeyPressed(int key) override { return taps.erase(key) > 0 || held.count(key) > 0; }
-    bool TimerEnabled() const override { return timerOn; }
     void SetTimerEnabled(bool enabled) override { timerOn = enabled; }
-    int TimerInterval() const override { return interval; }
     void SetTimerInterval(int milliseconds) override { interval = milliseconds; }
     void ShowEndScreen(const EndScreenContent& content) override {
         shown.push_back(content);
         onEndScreen();
     }
-    std::string PlayerName(int player) const override { return player == 1 ? name1 : name2; }
-    bool SnakesCollide() const override { return collide; }
 
     std::set<int> held, taps;
-    bool timerOn = false, collide = false;
-    int interval = 250;
+    bool timerOn = false;
+    int interval = 0;
     std::vector<EndScreenContent> shown;
     std::function<void()> onEndScreen = [] {};
-    std::string name1 = "Player1", name2 = "Player2";
 };
 
 } // namespace zorvik::testkit

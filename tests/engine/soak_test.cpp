@@ -27,25 +27,27 @@ Kind KindOf(const EndScreenContent& shown) {
 ::testing::AssertionResult Consistent(const TestGame& g) {
     const SnakeGame& s = g.game;
     for (int player : {1, 2}) {
-        const Side& p = g.P(player);
-        const float score = player == 1 ? s.Score1 : s.Score2;
-        bool sound = s.Level >= 1 && s.Level <= 7 && p.power >= 70 && p.power <= kFullPower &&
-                     std::fmod(kFullPower - p.power, 100.0f) == 0 && score >= 0 &&
-                     std::fmod(score, 100.0f) == 0;
+        const Player& p = s.player(player);
+        const Snake& snake = p.snake;
+        bool sound = s.level() >= 1 && s.level() <= 7 && p.power >= 70 && p.power <= kFullPower &&
+                     std::fmod(kFullPower - p.power, 100.0f) == 0 && p.score >= 0 &&
+                     std::fmod(p.score, 100.0f) == 0;
         // Each segment touches the next, bar the tail end, which names the
         // head's cell for a tick after a meal.
-        for (int i = 0; sound && i < p.head && (player == 1 || !s.OnePlayer); ++i) {
-            const int a = p.cells.at(i);
-            const int b = p.cells.at(i + 1);
+        for (int i = 0; sound && i < snake.headIndex && (player == 1 || s.options().twoPlayers);
+             ++i) {
+            const int a = snake.cells.at(i);
+            const int b = snake.cells.at(i + 1);
             const int rows = std::abs(a / kColumns - b / kColumns);
             const int columns = std::abs(a % kColumns - b % kColumns);
             const bool touch =
                 rows * columns == 0 && (rows + columns == 1 || rows + columns == kRows - 1);
-            sound = p.head <= 105 && std::min(a, b) >= 0 && std::max(a, b) < kCells &&
-                    (touch || (i == 0 && a == p.HeadCell()));
+            sound = snake.headIndex <= 105 && std::min(a, b) >= 0 && std::max(a, b) < kCells &&
+                    (touch || (i == 0 && a == snake.HeadCell()));
         }
         if (!sound) {
-            return ::testing::AssertionFailure() << "player " << player << " at level " << s.Level;
+            return ::testing::AssertionFailure()
+                   << "player " << player << " at level " << s.level();
         }
     }
     return FoodIsValid(g);
@@ -57,12 +59,12 @@ void SteerForFood(TestGame& g) {
     // Plain arrays and arithmetic, as this runs on most ticks under the sanitizers.
     int distance[kCells];
     int queue[kCells];
-    std::transform(g.game.Board.begin(), g.game.Board.end(), distance,
+    std::transform(g.game.obstacles().begin(), g.game.obstacles().end(), distance,
                    [](int cell) { return cell == kObstacle ? kCells : kCells - 1; });
-    const Side& s = g.P(1);
-    std::for_each(&s.cells[0], &s.cells[s.head] + 1, [&](int c) { distance[c] = kCells; });
+    const Snake& s = g.S(1);
+    std::for_each(&s.cells[0], &s.cells[s.headIndex] + 1, [&](int c) { distance[c] = kCells; });
     int size = 0;
-    distance[queue[size++] = g.game.FoodCell] = 0;
+    distance[queue[size++] = g.game.foodCell()] = 0;
     for (int i = 0; i < size; ++i) {
         const int c = queue[i];
         const int rowStart = c - c % kColumns;
@@ -75,7 +77,7 @@ void SteerForFood(TestGame& g) {
         }
     }
     const auto steps = [&](int dir) { return distance[Neighbour(s.HeadCell(), dir)]; };
-    int best = s.dirs.at(s.head);
+    int best = s.directions.at(s.headIndex);
     for (int d = kRight; d <= kDown; ++d) {
         best = steps(d) < steps(best) ? d : best;
     }
@@ -101,14 +103,17 @@ TEST(Soak, RandomPlayKeepsTheGameConsistentAndReachesEveryEnding) {
             length = mode == Mode::Random ? 500 : mode == Mode::Feed ? 5000 : 30;
             step = 0;
             g.window.held = mode == Mode::Ambush ? std::set{vk::Control} : std::set<int>{};
-            g.window.collide = mode != Mode::Feed && random() % 3 == 0;
-            g.window.interval = std::array{250, 200, 150, 100, 75, 50, 25}.at(random() % 7);
             std::string names(random() % 40, ' ');
             std::generate(names.begin(), names.end(), [&] { return static_cast<char>(random()); });
-            g.window.name1 = names.substr(0, names.size() / 2);
-            g.window.name2 = names.substr(names.size() / 2);
-            g.StartGame(mode == Mode::Ambush || (mode == Mode::Random && random() % 2 == 0),
-                        mode == Mode::Feed && random() % 2 == 0);
+            const bool twoPlayers =
+                mode == Mode::Ambush || (mode == Mode::Random && random() % 2 == 0);
+            const bool campaign = mode == Mode::Feed && random() % 2 == 0;
+            GameOptions options = Options(twoPlayers, campaign);
+            options.snakesCollide = mode != Mode::Feed && random() % 3 == 0;
+            options.speedStep = static_cast<int>(random() % kSpeedSteps.size());
+            g.game.SetPlayerNames(names.substr(0, names.size() / 2),
+                                  names.substr(names.size() / 2));
+            g.game.StartGameOnLevel(options, 1);
         }
         if (mode == Mode::Feed) {
             SteerForFood(g);

@@ -14,35 +14,53 @@ TEST(Steering, HeadWrapsAtEveryEdge) {
     for (const auto& [from, dir, to] : table) {
         SCOPED_TRACE(::testing::Message() << from << " heading " << dir);
         TestGame g;
-        g.Place(1, LineTo(from, dir), dir);
+        g.access.Place(1, LineTo(from, dir), dir);
         g.Tick();
-        EXPECT_EQ(g.P(1).HeadCell(), to);
-        EXPECT_EQ(g.game.TableBlock.at(to), g.game.Templates.SBlock);
+        EXPECT_EQ(g.S(1).HeadCell(), to);
+        EXPECT_EQ(g.Shown(to), kSnake1);
     }
 }
 
 // One action per tick: the first quarter turn in key order acts, and later keys stay pending.
 TEST(Steering, FirstQuarterTurnInKeyOrderActsAndLaterKeysStayPending) {
     using namespace vk;
-    // Player, direction, keys tapped, direction after, keys still pending. Keys go left, up,
-    // right, down, bite; a reversal or the current direction is passed over, and keys after
-    // the acting one are not read, so the bite key waits behind a turn.
-    const std::tuple<int, int, std::set<int>, int, std::set<int>> table[] = {
-        {1, kRight, {Left, Up, Right, Down, Control}, kUp, {Right, Down, Control}},
-        {2, kUp, {D, A}, kLeft, {D}},
-        {2, kUp, {W, S, Tab}, kUp, {}},
-        {1, kDown, {Down, Right}, kRight, {Down}},
-        {2, kLeft, {D, S, W}, kUp, {D, S}}};
-    for (const auto& [player, moving, tapped, after, pending] : table) {
+    // Player, direction, whether the head is black, keys tapped, direction after, keys still
+    // pending. Keys go left, up, right, down, bite; a reversal or the current direction is
+    // passed over, and keys after the acting one are not read, so the bite key waits behind a
+    // turn. With no turn the bite key is read, black head or not, and its press is used up.
+    const std::tuple<int, int, bool, std::set<int>, int, std::set<int>> table[] = {
+        {1, kRight, true, {Left, Up, Right, Down, Control}, kUp, {Right, Down, Control}},
+        {2, kUp, true, {D, A}, kLeft, {D}},
+        {2, kUp, true, {W, S, Tab}, kUp, {}},
+        {1, kDown, true, {Down, Right}, kRight, {Down}},
+        {2, kLeft, true, {D, S, W}, kUp, {D, S}},
+        {1, kRight, false, {Left, Right, Control}, kRight, {}},
+        {2, kDown, false, {Tab}, kDown, {}}};
+    for (const auto& [player, moving, black, tapped, after, pending] : table) {
         SCOPED_TRACE(::testing::Message() << "player " << player << " moving " << moving);
         TestGame g(true);
-        g.P(player).dirs.at(5) = moving;
-        g.game.TableBlock.at(g.P(player).HeadCell()) = g.game.Templates.colpic; // may bite
+        Snake& snake = g.P(player).snake;
+        snake.directions.at(5) = moving;
+        if (black) {
+            g.access.cellPictures().at(snake.HeadCell()) = kBoardPictures.blackHead;
+        }
         g.window.taps = tapped;
-        g.game.ReadKeys();
-        EXPECT_EQ(g.P(player).dirs.at(5), after);
+        g.access.ReadKeys();
+        EXPECT_EQ(snake.directions.at(5), after);
         EXPECT_EQ(g.window.taps, pending);
     }
+}
+
+// The keys are read first in a tick: a turn read in the tick that ends a level
+// steers the old snake, and the new level's snake sets off as it starts.
+TEST(Steering, KeysAreReadBeforeTheLevelEnds) {
+    TestGame g(false, true, 2);
+    g.P(1).eaten = 25;
+    g.window.taps = {vk::Down};
+    g.Tick();
+    ASSERT_EQ(g.window.shown.size(), 1u);
+    EXPECT_EQ(g.S(1).HeadCell(), 106);
+    EXPECT_TRUE(g.window.taps.empty());
 }
 
 } // namespace zorvik::testkit

@@ -5,9 +5,11 @@
 #include "engine/keys.h"
 #include "engine/snake_game.h"
 #include "fake_window.h"
+#include "game_access.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace zorvik::testkit {
@@ -29,48 +31,43 @@ inline std::vector<int> LineTo(int head, int dir, int length = 6) {
 }
 
 inline int ObstacleCount(const SnakeGame& game) {
-    return static_cast<int>(std::count(game.Board.begin(), game.Board.end(), kObstacle));
+    return static_cast<int>(
+        std::count(game.obstacles().begin(), game.obstacles().end(), kObstacle));
 }
 
-// One player's part of the game state.
-struct Side {
-    SnakeGame::Cells& cells;
-    SnakeGame::Cells& dirs;
-    int& head;
-    float& power;
-    int HeadCell() const { return cells.at(head); }
-    bool Covers(int cell) const { return std::count(&cells[0], &cells[head] + 1, cell) > 0; }
-};
+inline bool Covers(const Snake& snake, int cell) {
+    return std::count(&snake.cells[0], &snake.cells[snake.headIndex] + 1, cell) > 0;
+}
 
-// A game started in a scripted window, every template a picture of its own.
+// Every picture a picture of its own, so that a cell tells what painted it.
+inline const BoardPictures kBoardPictures{{1}, {4}, {{{7}, {8}, {9}, {10}, {11}}}};
+inline constexpr Picture kSnake1{2};
+inline constexpr Picture kSnake2{3};
+inline constexpr Picture kTile{5};
+
+inline GameOptions Options(bool twoPlayers = false, bool campaign = false) {
+    GameOptions options;
+    options.twoPlayers = twoPlayers;
+    options.campaign = campaign;
+    options.snake1 = kSnake1;
+    options.snake2 = kSnake2;
+    options.obstacle = kTile;
+    return options;
+}
+
+// A game started in a scripted window as the program starts one, then set to
+// the given players, game type and level as the settings window sets them.
 struct TestGame {
     explicit TestGame(bool twoPlayers = false, bool campaign = false, int level = 1,
                       std::uint32_t seed = 1)
-        : game(window, {{1}, {2}, {3}, {4}, {5}, {6}, {{{7}, {8}, {9}, {10}, {11}}}}, seed) {
-        game.Form_Load();
-        StartGame(twoPlayers, campaign, level);
+        : game(window, kBoardPictures, seed) {
+        game.Start(Options());
+        game.StartGameOnLevel(Options(twoPlayers, campaign), level);
     }
 
-    const Side& P(int player) const { return player == 1 ? one : two; }
-    // A new game, started the way the settings window starts one.
-    void StartGame(bool twoPlayers, bool campaign = false, int level = 1) {
-        game.OnePlayer = !twoPlayers;
-        game.CampaignMode = campaign;
-        game.Level = level;
-        game.SetObstacles();
-        game.Reset();
-    }
-    // Puts a snake on the cells (tail first), every segment heading `dir`.
-    void Place(int player, const std::vector<int>& cells, int dir) {
-        std::copy(cells.begin(), cells.end(), P(player).cells.begin());
-        std::fill_n(P(player).dirs.begin(), cells.size(), dir);
-        P(player).head = static_cast<int>(cells.size()) - 1;
-        game.DrawSnake();
-    }
-    void PutFood(int cell) {
-        game.FoodCell = cell;
-        game.TableBlock.at(cell) = game.Templates.FBlock;
-    }
+    Player& P(int number) { return access.player(number); }
+    const Snake& S(int number) const { return game.player(number).snake; }
+    Picture Shown(int cell) const { return game.cellPictures().at(static_cast<std::size_t>(cell)); }
     void Tick(int count = 1) {
         while (count-- > 0) {
             game.Tick();
@@ -79,18 +76,17 @@ struct TestGame {
 
     FakeWindow window;
     SnakeGame game;
-    Side one{game.Snake1, game.Snake1Dir, game.Snake1Head, game.Power1};
-    Side two{game.Snake2, game.Snake2Dir, game.Snake2Head, game.Power2};
+    GameAccess access{game};
 };
 
 // Food lies in cells 100 to 799, off the obstacles and every snake in play,
 // and its cell shows the food.
 inline ::testing::AssertionResult FoodIsValid(const TestGame& g) {
     const SnakeGame& s = g.game;
-    if (s.FoodCell < 100 || s.FoodCell > 799 || s.Board.at(s.FoodCell) == kObstacle ||
-        g.P(1).Covers(s.FoodCell) || (!s.OnePlayer && g.P(2).Covers(s.FoodCell)) ||
-        s.TableBlock.at(s.FoodCell) != s.Templates.FBlock) {
-        return ::testing::AssertionFailure() << "food at " << s.FoodCell;
+    const int food = s.foodCell();
+    if (food < 100 || food > 799 || s.obstacles().at(food) == kObstacle || Covers(g.S(1), food) ||
+        (s.options().twoPlayers && Covers(g.S(2), food)) || g.Shown(food) != g.access.food()) {
+        return ::testing::AssertionFailure() << "food at " << food;
     }
     return ::testing::AssertionSuccess();
 }

@@ -2,9 +2,10 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "../engine/game_access.h"
+#include "ui/main_window.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
-#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,7 +14,7 @@
 #include <functional>
 #include <optional>
 
-namespace zorvik::testing {
+namespace zorvik::testkit {
 
 // What a test does with a window while it is up.
 using Act = std::function<void(QWidget&)>;
@@ -54,7 +55,7 @@ struct OpenedGame {
     OpenedGame() { table.show(); }
     QWidget* Control(const QString& name) { return table.findChild<QWidget*>(name); }
     // Paused, and the pause button shows play.
-    bool Paused() { return !table.TimerEnabled() && Shown(table, "Pause") != runningPicture; }
+    bool Paused() { return !table.TimerEnabled() && Shown(table, "pauseButton") != runningPicture; }
     // Opens a window with a click on a control of the main window.
     std::optional<bool> Open(const QString& control, const Act& act) {
         return WhileModal([&] { Click(table, control); }, act);
@@ -62,8 +63,10 @@ struct OpenedGame {
 
     PictureBook book;
     MainWindow table{book, 1};
-    SnakeGame& game = table.game();
-    const Picture runningPicture = Shown(table, "Pause");
+    const SnakeGame& game = table.game();
+    // The window owns the game; tests reach into it to set up positions.
+    GameAccess access{const_cast<SnakeGame&>(table.game())};
+    const Picture runningPicture = Shown(table, "pauseButton");
 };
 
-} // namespace zorvik::testing
+} // namespace zorvik::testkit

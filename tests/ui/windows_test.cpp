@@ -6,6 +6,7 @@
 #include "settings/settings_window.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
+#include "widgets/main_window_layout.h"
 #include "widgets/outline.h"
 #include "widgets/window_outlines.h"
 
@@ -20,7 +21,7 @@
 #include <optional>
 
 using namespace zorvik;
-using namespace zorvik::testing;
+using namespace zorvik::testkit;
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -83,32 +84,33 @@ private slots:
     // resuming.
     void opensRunningAndOnlyPauseStopsTheGame() {
         QCOMPARE(main->table.TimerInterval(), 150);
-        QVERIFY(main->game.OnePlayer && !main->game.CampaignMode);
-        QVERIFY(main->Control("Label2")->isHidden());
-        QCOMPARE(main->Control("Label8")->width(), 158);
+        QVERIFY(!main->game.options().twoPlayers && !main->game.options().campaign);
+        QVERIFY(main->Control("player2Score")->isHidden());
+        QCOMPARE(main->Control("player1Power")->width(), 158);
         QCOMPARE(main->table.mask().intersected(QRegion(0, 0, 799, 1) + QRect(0, 0, 1, 550)),
                  QRegion(20, 0, 759, 1) + QRect(0, 21, 1, 508));
-        main->game.Score1 = 500;
+        main->access.player(1).score = 500;
         bool running = true;
-        for (const QString control : {"Label3", "Pause", "Label3", "Pause"}) {
-            running = control == "Pause" ? !running : running;
+        for (const QString control : {"newGameWord", "pauseButton", "newGameWord", "pauseButton"}) {
+            running = control == "pauseButton" ? !running : running;
             Click(main->table, control);
             QCOMPARE(main->table.TimerEnabled(), running);
             QCOMPARE(main->Paused(), !running);
         }
-        QCOMPARE(main->game.Score1, 0.0f);
+        QCOMPARE(main->game.player(1).score, 0.0f);
     }
 
     // The players read the game off the panel: after each tick it shows the
     // engine's scores and power (2370 of power fill the 158-pixel bar).
     void panelFollowsScoresAndPower() {
-        Click(main->table.settings(), "Image4"); // two players
-        main->game.Power1 = 770;
-        main->game.Power2 = 1270;
-        main->game.FoodCell = main->game.Snake1.at(main->game.Snake1Head) + 1;
-        main->table.SetTimerInterval(25);
-        QTRY_COMPARE(Text(main->table, "Label1"), "1000");
-        QVERIFY(main->Control("Label8")->width() == 158 && main->Control("Label13")->width() == 85);
+        Click(main->table.settings(), "playersPicture"); // two players
+        Click(main->table.settings(), "speedSegment6");  // 25 ms, 1000 points a food
+        main->access.player(1).power = 770;
+        main->access.player(2).power = 1270;
+        main->access.PutFood(main->game.player(1).snake.HeadCell() + 1);
+        QTRY_COMPARE(Text(main->table, "player1Score"), "1000");
+        QVERIFY(main->Control("player1Power")->width() == 158 &&
+                main->Control("player2Power")->width() == 85);
     }
 
     void keysCountAsTheGamePollsThem_data() {
@@ -158,8 +160,9 @@ private slots:
     // while a press on a button or a painted word stays a click. Headless, the
     // platform refuses to move windows, so the window follows the mouse itself.
     void onlyTheSurfaceDragsTheWindow() {
-        const std::pair<QPoint, QPoint> presses[] = {{{597, 50}, {}},         // the pause button
-                                                     {{698, 131}, {}},        // the New hot spot
+        using namespace layout::mainwindow;
+        const std::pair<QPoint, QPoint> presses[] = {{kPauseButton.center(), {}},
+                                                     {kNewGameWord.center(), {}},
                                                      {{540, 300}, {30, 20}}}; // the surface
         for (const auto& [press, moved] : presses) {
             main.emplace();
@@ -186,15 +189,16 @@ private slots:
             {[](QWidget& w) { w.close(); }, true}};
         for (const auto& [way, dismisses] : ways) {
             main.emplace();
-            main->game.CampaignMode = true;
-            main->game.Eaten1 = 25;
+            Click(main->table.settings(), "campaignOption");
+            main->access.player(1).eaten = 25;
             QString shown;
             const auto look = [&](QWidget& screen) {
-                shown = static_cast<EndScreen&>(screen).levelLabel()->text();
+                shown = static_cast<EndScreen&>(screen).levelNumber()->text();
                 way(screen);
             };
-            QCOMPARE(WhileModal([&] { main->game.Tick(); }, look), std::optional(dismisses));
-            QVERIFY(shown == "2" && main->table.TimerEnabled() && main->game.Board[0] == kObstacle);
+            QCOMPARE(WhileModal([&] { main->access.game.Tick(); }, look), std::optional(dismisses));
+            QVERIFY(shown == "2" && main->table.TimerEnabled() &&
+                    main->game.obstacles()[0] == kObstacle);
         }
     }
 
@@ -202,11 +206,12 @@ private slots:
     // click must leave both telling the same speed.
     void speedIndicatorShowsTheSpeedInForce() {
         SettingsWindow& settings = main->table.settings();
-        const Picture unlit = Shown(settings, "SpeedPic6");
+        const Picture unlit = Shown(settings, "speedSegment6");
         const auto shown = [&] {
             QString lit;
             for (int k = 0; k < 7; ++k) {
-                lit += Shown(settings, QStringLiteral("SpeedPic%1").arg(k)) == unlit ? '-' : '#';
+                lit +=
+                    Shown(settings, QStringLiteral("speedSegment%1").arg(k)) == unlit ? '-' : '#';
             }
             return lit + ' ' + QString::number(main->table.TimerInterval());
         };
@@ -215,7 +220,7 @@ private slots:
                                                   {1, "##----- 200"}, {6, "####### 25"},
                                                   {6, "####### 25"},  {0, "#------ 250"}};
         for (const auto& [segment, expected] : clicks) {
-            Click(settings, QStringLiteral("SpeedPic%1").arg(segment));
+            Click(settings, QStringLiteral("speedSegment%1").arg(segment));
             QCOMPARE(shown(), expected);
         }
     }
@@ -226,51 +231,55 @@ private slots:
     // laid again. No tick runs behind the window, nor does the game resume
     // after it.
     void choicesWaitForYesAndOutliveNo() {
-        main->game.Level = 3;
-        main->game.SetObstacles();
-        main->game.Score1 = 700;
+        main->access.level() = 3;
+        main->access.LayObstacles();
+        main->access.player(1).score = 700;
         const auto applied = [this] {
-            const CellPictures& templates = main->game.Templates;
-            return std::tuple(templates.SBlock, templates.IM2P, templates.Obs);
+            const GameOptions& options = main->game.options();
+            return std::tuple(options.snake1, options.snake2, options.obstacle);
         };
         const auto before = applied();
-        main->Open("Label4", [](QWidget& settings) { Click(settings, "Command1"); });
-        QVERIFY(main->game.Score1 == 0 && main->Paused());
+        main->Open("setupWord", [](QWidget& settings) { Click(settings, "yesButton"); });
+        QVERIFY(main->game.player(1).score == 0 && main->Paused());
         std::tuple<Picture, Picture, Picture> chosen;
-        main->Open("Label4", [&](QWidget& settings) {
-            for (const char* choice : {"SB3", "SB24", "SO6", "Image2"}) {
+        main->Open("setupWord", [&](QWidget& settings) {
+            for (const char* choice :
+                 {"player1Swatch4", "player2Swatch4", "obstacleTile3", "noButton"}) {
                 Click(settings, choice);
             }
-            chosen = {Shown(settings, "SB3"), Shown(settings, "SB24"), Shown(settings, "SO6")};
+            chosen = {Shown(settings, "player1Swatch4"), Shown(settings, "player2Swatch4"),
+                      Shown(settings, "obstacleTile3")};
         });
         QCOMPARE(applied(), before);
-        main->Open("Label4", [](QWidget& settings) { Click(settings, "Command1"); });
+        main->Open("setupWord", [](QWidget& settings) { Click(settings, "yesButton"); });
         QCOMPARE(applied(), chosen);
-        QCOMPARE(main->game.TableBlock[0], std::get<2>(before));
-        main->game.SetObstacles();
-        QCOMPARE(main->game.TableBlock[0], std::get<2>(chosen));
+        QCOMPARE(main->game.cellPictures()[0], std::get<2>(before));
+        main->access.LayObstacles();
+        QCOMPARE(main->game.cellPictures()[0], std::get<2>(chosen));
         QCOMPARE(main->table.findChildren<SettingsWindow*>().size(), 1);
     }
 
-    // The number of players lives only in the picture, and either game type
+    // The player picture shows the number of players, and either game type
     // starts over on the open board of level 1: each click restarts the game,
     // never leaving a later level's walls or the other player's score behind.
     void playerAndGameTypeChoicesStartOver() {
         SettingsWindow& settings = main->table.settings();
-        const Picture onePlayer = Shown(settings, "Image4");
+        const Picture onePlayer = Shown(settings, "playersPicture");
         for (const bool twoPlayers : {true, false}) {
-            main->game.Score1 = 900;
-            Click(settings, "Image4");
-            QVERIFY(main->game.OnePlayer != twoPlayers && main->game.Score1 == 0);
-            QCOMPARE(Shown(settings, "Image4") != onePlayer, twoPlayers);
-            QCOMPARE(main->Control("Label2")->isHidden(), !twoPlayers);
+            main->access.player(1).score = 900;
+            Click(settings, "playersPicture");
+            QVERIFY(main->game.options().twoPlayers == twoPlayers &&
+                    main->game.player(1).score == 0);
+            QCOMPARE(Shown(settings, "playersPicture") != onePlayer, twoPlayers);
+            QCOMPARE(main->Control("player2Score")->isHidden(), !twoPlayers);
         }
-        for (const QString gameType : {"Option2", "Option1"}) {
-            main->game.Level = 5;
-            main->game.SetObstacles();
+        for (const QString gameType : {"campaignOption", "classicOption"}) {
+            main->access.level() = 5;
+            main->access.LayObstacles();
             Click(settings, gameType);
-            QCOMPARE(main->game.CampaignMode, gameType == "Option2");
-            QVERIFY(main->game.Level == 1 && std::ranges::count(main->game.Board, kFree) == kCells);
+            QCOMPARE(main->game.options().campaign, gameType == "campaignOption");
+            QVERIFY(main->game.level() == 1 &&
+                    std::ranges::count(main->game.obstacles(), kFree) == kCells);
         }
     }
 
@@ -281,31 +290,34 @@ private slots:
         QTest::newRow("markup") << "<b>x</b>";
         QTest::newRow("10,000 characters") << QString(10000, u'W');
     }
-    // The names live only in the main window's labels, from which the help
-    // window and the end messages read them: markup taken as such, a lost
+    // The names show on the main window, in the help window and in the end
+    // messages as typed: markup taken as such, a lost
     // character or a label grown to fit would show in one of these places.
     // The next opening offers the default names again.
     void continuedNamesShowEverywhereAsTyped() {
         QFETCH(QString, name);
         const auto enter = [&](QWidget& dialog) {
-            dialog.findChild<QLineEdit*>("Text1")->setText(name);
-            dialog.findChild<QLineEdit*>("Text2")->setText("Bob");
-            Click(dialog, "Label1");
+            dialog.findChild<QLineEdit*>("player1NameBox")->setText(name);
+            dialog.findChild<QLineEdit*>("player2NameBox")->setText("Bob");
+            Click(dialog, "continueButton");
         };
-        QCOMPARE(main->Open("Label5", enter), std::optional(true));
-        QStringList shown{Text(main->table, "Label5"), Text(main->table, "Label6")};
-        main->Open("hlp", [&](QWidget& w) { shown << Text(w, "Label1") << Text(w, "Label2"); });
-        Click(main->table.settings(), "Image4"); // two players
-        main->game.Snake2.at(main->game.Snake2Head) = main->game.Snake2.at(0);
-        WhileModal([&] { main->game.Collide(); }, [&](QWidget& w) { shown << Text(w, "Label2"); });
-        main->Open("Label6", [&](QWidget& dialog) {
-            shown << dialog.findChild<QLineEdit*>("Text1")->text()
-                  << dialog.findChild<QLineEdit*>("Text2")->text();
+        QCOMPARE(main->Open("player1Name", enter), std::optional(true));
+        QStringList shown{Text(main->table, "player1Name"), Text(main->table, "player2Name")};
+        main->Open("helpButton",
+                   [&](QWidget& w) { shown << Text(w, "player1Name") << Text(w, "player2Name"); });
+        Click(main->table.settings(), "playersPicture"); // two players
+        Snake& snake2 = main->access.player(2).snake;
+        snake2.cells.at(snake2.headIndex) = snake2.cells.at(0);
+        WhileModal([&] { main->access.CheckCollisions(); },
+                   [&](QWidget& w) { shown << Text(w, "message"); });
+        main->Open("player2Name", [&](QWidget& dialog) {
+            shown << dialog.findChild<QLineEdit*>("player1NameBox")->text()
+                  << dialog.findChild<QLineEdit*>("player2NameBox")->text();
         });
         QCOMPARE(shown,
                  QStringList({name, "Bob", name, "Bob", name + " Won", "Player1", "Player2"}));
-        QCOMPARE(main->table.findChild<QLabel*>("Label5")->textFormat(), Qt::PlainText);
-        QCOMPARE(main->Control("Label5")->geometry(), QRect(566, 332, 192, 25));
+        QCOMPARE(main->table.findChild<QLabel*>("player1Name")->textFormat(), Qt::PlainText);
+        QCOMPARE(main->Control("player1Name")->geometry(), layout::mainwindow::kPlayer1Name);
     }
 
     void onlyContinueCopiesTheNames_data() {
@@ -322,11 +334,11 @@ private slots:
     void onlyContinueCopiesTheNames() {
         QFETCH(int, key);
         const auto typeAndPress = [key](QWidget& dialog) {
-            dialog.findChild<QLineEdit*>("Text1")->setText("Ann");
-            QTest::keyClick(dialog.findChild<QLineEdit*>("Text1"), Qt::Key(key));
+            dialog.findChild<QLineEdit*>("player1NameBox")->setText("Ann");
+            QTest::keyClick(dialog.findChild<QLineEdit*>("player1NameBox"), Qt::Key(key));
         };
-        QCOMPARE(main->Open("Label5", typeAndPress), std::optional(false));
-        QVERIFY(Text(main->table, "Label5") == "Player1" && main->Paused());
+        QCOMPARE(main->Open("player1Name", typeAndPress), std::optional(false));
+        QVERIFY(Text(main->table, "player1Name") == "Player1" && main->Paused());
     }
 
     // The help text is the game's own 26 lines, byte for byte (their digest),
@@ -334,7 +346,7 @@ private slots:
     // line can be scrolled into view. No tick runs behind the window, nor does the game resume
     // after it.
     void helpShowsItsTextExactlyDownToTheLastLine() {
-        QVERIFY(main->Open("hlp", [&](QWidget& help) {
+        QVERIFY(main->Open("helpButton", [&](QWidget& help) {
             auto* box = help.findChild<QPlainTextEdit*>();
             const QByteArray text = box->toPlainText().replace(u'\n', "\r\n").toLatin1();
             QCOMPARE(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex(),

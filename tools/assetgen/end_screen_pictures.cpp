@@ -6,6 +6,7 @@
 #include "asset_writer.h"
 #include "paint_kit.h"
 #include "pictures.h"
+#include "widgets/end_screen_layout.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -19,12 +20,14 @@ namespace assetgen {
 
 namespace {
 
-constexpr int cardWidth = 350;
-constexpr int cardHeight = 200;
+using namespace zorvik::layout::endscreen;
+
+constexpr int cardWidth = kPicture.width();
+constexpr int cardHeight = kPicture.height();
 // The window shows the card only this wide.
-constexpr qreal shownWidth = 341;
+constexpr qreal shownWidth = kClientArea.width();
 // The label that shows the next level's number.
-const QRectF levelNumber(204, 50, 103, 125);
+const QRectF levelNumber = kLevelNumber;
 // Nothing but the calm ground lies under the strip where a message line
 // may be drawn: x 29 to 325, y 149 to 178.
 

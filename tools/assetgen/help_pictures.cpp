@@ -6,6 +6,7 @@
 #include "emblem.h"
 #include "paint_kit.h"
 #include "pictures.h"
+#include "widgets/help_layout.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -20,8 +21,10 @@ namespace assetgen {
 
 namespace {
 
+namespace layout = zorvik::layout::help;
+
 QImage paintLogo() {
-    QImage image = canvas(354, 133, Qt::white);
+    QImage image = canvas(layout::kLogo.width(), layout::kLogo.height(), Qt::white);
     QPainter painter(&image);
     smooth(painter);
     paintEmblem(painter, QPointF(66, 64), 56);
@@ -46,7 +49,7 @@ QImage paintLogo() {
 }
 
 QImage paintCoiledSnake() {
-    QImage image = canvas(144, 216, Qt::white);
+    QImage image = canvas(layout::kCoiledSnake.width(), layout::kCoiledSnake.height(), Qt::white);
     QPainter painter(&image);
     smooth(painter);
 
@@ -163,15 +166,15 @@ void paintKeyGroup(QPainter& painter, qreal centre, const QString& bite,
 }
 
 QImage paintKeys() {
-    QImage image = canvas(624, 129, Qt::white);
+    QImage image = canvas(layout::kKeys.width(), layout::kKeys.height(), Qt::white);
     QPainter painter(&image);
     smooth(painter);
     paintTitle(painter, QRectF(10, 50, 130, 30), QStringLiteral("Controls"), displayFont(26),
                palette::navy, Qt::AlignLeft);
     // Each group sits under the label that shows its player's name.
-    paintKeyGroup(painter, 145 + 140 / 2.0, QStringLiteral("Ctrl"), {});
+    paintKeyGroup(painter, QRectF(layout::kPlayer1Name).center().x(), QStringLiteral("Ctrl"), {});
     paintKeyGroup(
-        painter, 381 + 137 / 2.0, QStringLiteral("Tab"),
+        painter, QRectF(layout::kPlayer2Name).center().x(), QStringLiteral("Tab"),
         {QStringLiteral("W"), QStringLiteral("A"), QStringLiteral("S"), QStringLiteral("D")});
     return image;
 }

@@ -6,6 +6,7 @@
 #include "emblem.h"
 #include "paint_kit.h"
 #include "pictures.h"
+#include "widgets/main_window_layout.h"
 #include "window_shape.h"
 
 #include <QLinearGradient>
@@ -18,22 +19,14 @@ namespace assetgen {
 
 namespace {
 
-// Where the window's controls lie, in pixels.
-const QRect board(31, 34, 480, 480);
+using namespace zorvik::layout::mainwindow;
+
+// The decoration around the controls, in pixels.
 const QRectF boardPanel(16, 19, 510, 510);
 const QRectF buttonBox(569, 24, 205, 52);
-const QRect pauseButton(577, 31, 41, 38);
-const QRect helpButton(626, 31, 41, 38);
-const QRect minimiseButton(676, 31, 41, 38);
-const QRect exitButton(725, 31, 41, 38);
 const QPointF logoCentre(605, 163);
 constexpr qreal logoRadius = 47;
-const QRectF newWord(660, 116, 76, 30);
-const QRectF setupWord(669, 186, 100, 30);
-const QRectF moreGamesWord(558, 255, 187, 31);
 const QRectF playersPanel(553, 321, 227, 203);
-const QRectF score1Box(577, 360, 153, 37);
-const QRectF score2Box(578, 456, 153, 37);
 
 const QColor panelLight(226, 226, 252);
 
@@ -71,15 +64,15 @@ void paintLightPanel(QPainter& painter, const QRectF& rect, qreal radius) {
 
 void paintBoardPanel(QPainter& painter) {
     paintLightPanel(painter, boardPanel, 16);
-    const QRectF well = QRectF(board).adjusted(-4, -4, 4, 4);
+    const QRectF well = QRectF(kBoard).adjusted(-4, -4, 4, 4);
     paintPlate(painter, well, 4, QColor(150, 150, 205), Relief::sunken);
     const QImage cell = paintEmptyCell();
-    for (int y = board.top(); y < board.bottom(); y += cell.height())
-        for (int x = board.left(); x < board.right(); x += cell.width())
+    for (int y = kBoard.top(); y < kBoard.bottom(); y += cell.height())
+        for (int x = kBoard.left(); x < kBoard.right(); x += cell.width())
             painter.drawImage(x, y, cell);
     painter.setPen(QPen(QColor(60, 60, 120, 120), 1.0));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(board).adjusted(-0.5, -0.5, 0.5, 0.5));
+    painter.drawRect(QRectF(kBoard).adjusted(-0.5, -0.5, 0.5, 0.5));
 }
 
 // A word that acts as a button, on a pill exactly under its click area.
@@ -94,7 +87,7 @@ void paintWordButton(QPainter& painter, const QRectF& rect, const QString& word)
 
 void paintPlayersPanel(QPainter& painter) {
     paintLightPanel(painter, playersPanel, 14);
-    for (const QRectF& box : {score1Box, score2Box}) {
+    for (const QRectF box : {kPlayer1Score, kPlayer2Score}) {
         paintPlate(painter, box, 8, QColor(250, 250, 255), Relief::sunken);
     }
     const qreal divider = 420.5;
@@ -113,9 +106,9 @@ QImage paintBackground() {
     paintBoardPanel(painter);
     paintPlate(painter, buttonBox, buttonBox.height() / 2, QColor(20, 30, 76), Relief::sunken);
     paintEmblem(painter, logoCentre, logoRadius);
-    paintWordButton(painter, newWord, QStringLiteral("New"));
-    paintWordButton(painter, setupWord, QStringLiteral("Setup"));
-    paintWordButton(painter, moreGamesWord, QStringLiteral("More Games"));
+    paintWordButton(painter, kNewGameWord, QStringLiteral("New"));
+    paintWordButton(painter, kSetupWord, QStringLiteral("Setup"));
+    paintWordButton(painter, kMoreGamesWords, QStringLiteral("More Games"));
     paintPlayersPanel(painter);
     return image;
 }
@@ -228,15 +221,15 @@ void writeMainWindowPictures(AssetWriter& out) {
     out.write(QStringLiteral("main/background.png"), background);
     const QColor playGreen(46, 170, 90);
     out.write(QStringLiteral("main/pause.png"),
-              paintRoundButton(background, pauseButton, playGreen, Sign::pause));
+              paintRoundButton(background, kPauseButton, playGreen, Sign::pause));
     out.write(QStringLiteral("main/play.png"),
-              paintRoundButton(background, pauseButton, playGreen.lighter(112), Sign::play));
+              paintRoundButton(background, kPauseButton, playGreen.lighter(112), Sign::play));
     out.write(QStringLiteral("main/help.png"),
-              paintRoundButton(background, helpButton, QColor(246, 140, 20), Sign::help));
+              paintRoundButton(background, kHelpButton, QColor(246, 140, 20), Sign::help));
     out.write(QStringLiteral("main/minimise.png"),
-              paintRoundButton(background, minimiseButton, QColor(44, 120, 236), Sign::minimise));
+              paintRoundButton(background, kMinimiseButton, QColor(44, 120, 236), Sign::minimise));
     out.write(QStringLiteral("main/exit.png"),
-              paintRoundButton(background, exitButton, QColor(222, 40, 40), Sign::exit));
+              paintRoundButton(background, kExitButton, QColor(222, 40, 40), Sign::exit));
     out.write(QStringLiteral("main/icon.png"), paintIcon());
 }
 

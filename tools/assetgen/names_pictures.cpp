@@ -6,6 +6,7 @@
 #include "asset_writer.h"
 #include "paint_kit.h"
 #include "pictures.h"
+#include "widgets/names_layout.h"
 #include "window_shape.h"
 
 #include <QLinearGradient>
@@ -17,8 +18,8 @@ namespace {
 
 // The click area of Continue; the button's lip below it reaches the last
 // row of the picture, where the window outline takes only its width.
-const QRectF continueFace(132, 117, 98, 32);
-constexpr qreal pictureHeight = 152;
+const QRectF continueFace = zorvik::layout::names::kContinueButton;
+constexpr qreal pictureHeight = zorvik::layout::names::kBackground.height();
 
 void paintPanel(QPainter& painter, const WindowShape& shape) {
     const QPainterPath contour = shape.contour();

@@ -7,6 +7,7 @@
 #include "asset_writer.h"
 #include "paint_kit.h"
 #include "pictures.h"
+#include "widgets/settings_layout.h"
 #include "window_shape.h"
 
 #include <QLinearGradient>
@@ -19,21 +20,23 @@ namespace assetgen {
 
 namespace {
 
+using namespace zorvik::layout::settings;
+
 // Where the window's controls lie, in pixels.
-const QRectF swatches1(307, 96, 111, 15);
-const QRectF swatches2(307, 141, 111, 15);
-const QRectF tiles(260, 184, 159, 16);
-const QRectF preview1(221, 95, 16, 16);
-const QRectF preview2(221, 139, 16, 16);
-const QRectF previewTile(221, 184, 16, 16);
-const QRectF speedSegments(194, 231, 195, 20);
-const QRect yesButton(278, 273, 66, 32);
-const QRect noButton(363, 274, 51, 32);
-const QRect playersPicture(56, 362, 81, 81);
-const QRectF classicOption(238, 378, 14, 15);
-const QRectF campaignOption(238, 417, 14, 14);
-const QRect applyButton(114, 451, 67, 37);
-const QRect cancelButton(223, 452, 67, 37);
+const QRectF swatches1 = kPlayer1Swatches.Span();
+const QRectF swatches2 = kPlayer2Swatches.Span();
+const QRectF tiles = kObstacleTiles.Span();
+const QRectF preview1 = kPlayer1Preview;
+const QRectF preview2 = kPlayer2Preview;
+const QRectF previewTile = kObstaclePreview;
+const QRectF speedSegments = kSpeedIndicator;
+const QRect yesButton = kCollideYes;
+const QRect noButton = kCollideNo;
+const QRect playersPicture = kPlayersPicture;
+const QRectF classicOption = kClassicOption;
+const QRectF campaignOption = kCampaignOption;
+const QRect applyButton = kYesButton;
+const QRect cancelButton = kNoButton;
 
 constexpr qreal captionLeft = 28;
 const QColor panel = palette::lavenderPanel;

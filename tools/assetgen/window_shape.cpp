@@ -2,7 +2,9 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "window_shape.h"
 
-#include "widgets/window_outlines.h"
+#include "widgets/main_window_layout.h"
+#include "widgets/names_layout.h"
+#include "widgets/settings_layout.h"
 
 #include <QPolygonF>
 
@@ -41,16 +43,25 @@ QPainterPath WindowShape::contour() const {
     return path;
 }
 
+namespace {
+template <typename Bands> WindowShape ShapeOf(QSize size, const Bands& bands) {
+    return WindowShape(size.width(), size.height(), bands);
+}
+} // namespace
+
 WindowShape mainWindowShape() {
-    return WindowShape(799, 550, zorvik::MainWindowBands());
+    using namespace zorvik::layout::mainwindow;
+    return ShapeOf(kBackground, kOutlineBands);
 }
 
 WindowShape settingsWindowShape() {
-    return WindowShape(428, 508, zorvik::SettingsBands());
+    using namespace zorvik::layout::settings;
+    return ShapeOf(kBackground, kOutlineBands);
 }
 
 WindowShape namesWindowShape() {
-    return WindowShape(358, 152, zorvik::NamesBands());
+    using namespace zorvik::layout::names;
+    return ShapeOf(kBackground, kOutlineBands);
 }
 
 } // namespace assetgen

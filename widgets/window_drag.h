@@ -13,6 +13,6 @@ namespace zorvik {
 // manager's move is asked for first; where the platform refuses it, the
 // window follows the mouse itself until the button is released. An error is
 // reported in a message box titled " Error".
-void DragForm(QWidget& window, QPointF globalPressPosition);
+void StartWindowDrag(QWidget& window, QPointF globalPressPosition);
 
 } // namespace zorvik

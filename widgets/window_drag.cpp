@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "widgets/drag_form.h"
+#include "widgets/window_drag.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -48,7 +48,7 @@ void ShowDragError(QWidget& window, const QString& description) {
 
 } // namespace
 
-void DragForm(QWidget& window, QPointF globalPressPosition) {
+void StartWindowDrag(QWidget& window, QPointF globalPressPosition) {
     QWindow* handle = window.windowHandle();
     if (handle == nullptr) {
         ShowDragError(window, QObject::tr("This window cannot be moved: it is not on the screen."));

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "test_game.h"
+
+namespace zorvik::testkit {
+
+// A meal makes the snake one segment longer: the head moves on while the tail waits a tick.
+TEST(Food, MealGrowsTheSnakeByOneWhileTheTailWaitsOneTick) {
+    TestGame g;
+    g.access.PutFood(106);
+    g.Tick();
+    g.access.PutFood(799);
+    for (int head : {107, 108}) {
+        g.Tick();
+        EXPECT_EQ(std::vector(&g.S(1).cells[0], &g.S(1).cells[7]), LineTo(head, kRight, 7));
+        EXPECT_EQ(g.Shown(101) == kSnake1, head == 107);
+    }
+    EXPECT_EQ(g.S(1).headIndex, 6);
+}
+
+// A faster game pays more per food; player 1 refills to full, player 2 gains 1000 up to full.
+TEST(Food, MealScoresByTheSpeedAndRestoresPower) {
+    // player, speed step, power before, points, power after
+    const std::array<int, 5> table[] = {{1, 0, 70, 100, 2370},   {1, 1, 2270, 300, 2370},
+                                        {2, 2, 70, 500, 1070},   {2, 3, 1270, 700, 2270},
+                                        {2, 4, 1370, 800, 2370}, {2, 5, 2270, 900, 2370},
+                                        {1, 6, 2370, 1000, 2370}};
+    for (const auto& [player, step, before, points, after] : table) {
+        SCOPED_TRACE(::testing::Message() << "player " << player << " at speed " << step);
+        TestGame g(true);
+        g.game.SetSpeedStep(step);
+        g.P(player).power = static_cast<float>(before);
+        g.access.PutFood(player == 1 ? 106 : 166);
+        g.Tick();
+        EXPECT_EQ(g.game.player(player).score, points);
+        EXPECT_EQ(g.game.player(player).power, after);
+    }
+}
+
+// Both heads reach the food in one tick: player 1 eats it, and player 2 is
+// tested against the food placed anew.
+TEST(Food, PlayerOneEatsFirstWhenBothReachTheFood) {
+    TestGame g(true);
+    g.access.Place(1, LineTo(314, kRight), kRight);
+    g.access.Place(2, LineTo(316, kLeft), kLeft);
+    g.access.PutFood(315);
+    g.Tick();
+    EXPECT_EQ(std::pair(g.game.player(1).eaten, g.game.player(2).eaten), std::pair(1, 0));
+    EXPECT_EQ(std::pair(g.game.player(1).score, g.game.player(2).score), std::pair(500.0f, 0.0f));
+    EXPECT_NE(g.game.foodCell(), 315);
+}
+
+// Food never lands outside cells 100 to 799, on an obstacle or a snake, yet reaches both ends.
+TEST(Food, FoodLandsOnlyOnFreeCellsOfItsRange) {
+    std::array<int, 2> range{kCells, 0};
+    for (std::uint32_t seed = 0; seed < 40; ++seed) {
+        for (int level = 1; level <= 7; ++level) {
+            SCOPED_TRACE(::testing::Message() << "seed " << seed << " level " << level);
+            TestGame g(true, true, level, seed);
+            g.access.Place(1, LineTo(789, kDown, 24), kDown); // columns 9 and 18, rows 3 to 26
+            g.access.Place(2, LineTo(798, kDown, 24), kDown);
+            for (int i = 0; i < 40; ++i) {
+                g.access.PlaceFood();
+                ASSERT_TRUE(FoodIsValid(g));
+                range = {std::min(range[0], g.game.foodCell()),
+                         std::max(range[1], g.game.foodCell())};
+            }
+        }
+    }
+    EXPECT_EQ(range, (std::array{100, 799}));
+}
+
+// Food placed before a new level's layout is laid must leave the cells that layout covers.
+TEST(Food, FoodCoveredByANewLayoutIsPlacedAnew) {
+    TestGame g(false, true, 2);
+    g.P(1).eaten = 25;
+    g.window.onEndScreen = [&] { g.access.PutFood(184); }; // under a bar of level 3
+    g.Tick();
+    EXPECT_EQ(g.Shown(184), kTile);
+    EXPECT_TRUE(FoodIsValid(g));
+}
+
+} // namespace zorvik::testkit

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "test_game.h"
+
+namespace zorvik::testkit {
+
+// The program opens on a running one-player classic game at level 1 and 150 ms, on the open
+// board, the snake on row 3 heading right and player 2's score hidden.
+TEST(Start, OpensOnARunningOnePlayerClassicGame) {
+    FakeWindow window;
+    SnakeGame game(window, kBoardPictures, 7);
+    game.Start(Options());
+    EXPECT_TRUE(window.timerOn);
+    EXPECT_EQ(window.interval, 150);
+    EXPECT_FALSE(game.options().twoPlayers || game.options().campaign ||
+                 game.options().snakesCollide || game.player2ScoreShown());
+    EXPECT_EQ(game.level(), 1);
+    EXPECT_EQ(ObstacleCount(game), 0);
+    const Player& one = game.player(1);
+    EXPECT_EQ(std::vector(&one.snake.cells[0], &one.snake.cells[6]), LineTo(105, kRight));
+    EXPECT_EQ((std::array{one.score, one.power}), (std::array<float, 2>{0, kFullPower}));
+    // The start-up repaint of the empty cells follows the first game's drawing, so only the
+    // food shows until the first tick draws the snake.
+    const auto& shown = game.cellPictures();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), kBoardPictures.empty), kCells - 1);
+}
+
+// A new game keeps the level and its walls as laid; choosing a game type lays its level first.
+// Either way the snakes, scores, counts and power start afresh, and player 2's score shows
+// exactly in a two-player game.
+TEST(Start, ANewGameStartsAfreshOnTheBoardAsLaid) {
+    for (bool onLevel : {false, true}) {
+        SCOPED_TRACE(onLevel ? "on level 1" : "on the board as laid");
+        TestGame g(false, true, 4);
+        g.access.PutFood(799);
+        g.Tick(3);
+        g.P(1).score = 700;
+        g.P(2).power = 70;
+        g.P(1).eaten = 3;
+        const GameOptions options = Options(true, true);
+        onLevel ? g.game.StartGameOnLevel(options, 1) : g.game.StartGame(options);
+        EXPECT_EQ(g.game.level(), onLevel ? 1 : 4);
+        EXPECT_EQ(ObstacleCount(g.game), onLevel ? 0 : 190);
+        EXPECT_EQ((std::array{g.S(1).HeadCell(), g.S(2).HeadCell()}), (std::array{105, 165}));
+        EXPECT_EQ((std::array{g.game.player(1).score, g.game.player(2).power}),
+                  (std::array<float, 2>{0, kFullPower}));
+        EXPECT_EQ(g.game.player(1).eaten, 0);
+        EXPECT_TRUE(g.game.player2ScoreShown());
+        EXPECT_TRUE(FoodIsValid(g));
+    }
+}
+
+// A new speed acts from the next meal on without a new game; a step that does not exist is
+// refused and changes nothing.
+TEST(Start, SpeedChangesWithoutANewGame) {
+    TestGame g;
+    g.access.PutFood(106);
+    g.game.SetSpeedStep(6);
+    EXPECT_EQ(g.window.interval, 25);
+    g.Tick();
+    EXPECT_EQ(g.game.player(1).score, 1000);
+    EXPECT_THROW(g.game.SetSpeedStep(7), std::out_of_range);
+    EXPECT_EQ((std::array{g.window.interval, g.game.options().speedStep}), (std::array{25, 6}));
+}
+
+} // namespace zorvik::testkit
