@@ -10,13 +10,13 @@
 
 namespace zorvik {
 
-// Owns every picture of the game and hands out a handle for each. A handle
-// names the very picture it was given for, so widgets that show pictures
-// compare handles to compare pictures.
 // A picture embedded in the program; a missing one is a build fault, so the
 // program stops rather than show nothing.
 QPixmap EmbeddedPicture(const QString& resource);
 
+// Owns every picture of the game and hands out a handle for each. A handle
+// names the very picture it was given for, so widgets that show pictures
+// compare handles to compare pictures.
 class PictureBook {
 public:
     // Loads a picture from the embedded resources, e.g. ":/cells/empty.png".
