@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "engine/snake_game.h"
 
+#include <cassert>
+
 namespace zorvik {
 
 // Player 1's head first; the first ending found ends the pass.
@@ -32,11 +34,8 @@ bool SnakeGame::CheckHead(Player& self, Player& other) {
         ShowEndScreen(content);
         return true;
     };
-    // Returns true when meeting the other snake ended the game.
-    const auto meetOther = [&](int p) {
-        if (h != otherSnake.cells.at(static_cast<std::size_t>(p))) {
-            return false;
-        }
+    // The head lies on the other snake: returns true when that ended the game.
+    const auto meetOther = [&] {
         if (options_.snakesCollide) {
             BeginEnding(1);
             ShowEndScreen({EndPicture::GameOver,
@@ -48,20 +47,23 @@ bool SnakeGame::CheckHead(Player& self, Player& other) {
         return false;
     };
 
+    const bool onObstacle = obstacles_.at(static_cast<std::size_t>(h)) == kObstacle;
+    const int lastOther = twoPlayers ? otherSnake.headIndex : -1;
+    // The scans below read the cells unchecked, as they run on every tick.
+    assert(snake.headIndex < kCells && lastOther < kCells);
+    const int* own = snake.cells.data();
+    const int* others = otherSnake.cells.data();
     for (int p = 0; p < snake.headIndex; ++p) {
-        if (h == snake.cells.at(static_cast<std::size_t>(p)) ||
-            obstacles_.at(static_cast<std::size_t>(h)) == kObstacle) {
+        if (own[p] == h || onObstacle) {
             return crash();
         }
-        if (twoPlayers && p <= otherSnake.headIndex && meetOther(p)) {
+        if (p <= lastOther && others[p] == h && meetOther()) {
             return true;
         }
     }
-    if (twoPlayers) {
-        for (int p = snake.headIndex; p <= otherSnake.headIndex; ++p) {
-            if (meetOther(p)) {
-                return true;
-            }
+    for (int p = snake.headIndex; p <= lastOther; ++p) {
+        if (others[p] == h && meetOther()) {
+            return true;
         }
     }
     return false;

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "engine/snake_game.h"
 
+#include <algorithm>
+
 namespace zorvik {
 
 namespace {
@@ -36,11 +38,10 @@ void SnakeGame::Move(Snake& snake) {
     if (d < kRight || d > kDown) {
         return; // a head without a direction stays where it is
     }
-    for (std::size_t i = 0; i < h; ++i) {
-        snake.cells.at(i) = snake.cells.at(i + 1);
-        snake.directions.at(i) = snake.directions.at(i + 1);
-    }
-    snake.cells.at(h) = Step(snake.cells.at(h), d);
+    std::copy(snake.cells.begin() + 1, snake.cells.begin() + h + 1, snake.cells.begin());
+    std::copy(snake.directions.begin() + 1, snake.directions.begin() + h + 1,
+              snake.directions.begin());
+    snake.cells[h] = Step(snake.cells[h], d);
 }
 
 // Snake 2 is drawn last, so a cell both snakes hold shows snake 2.

@@ -119,12 +119,16 @@ void SnakeGame::Reset() {
     player2ScoreShown_ = options_.twoPlayers;
 }
 
+// Every free cell but the food's is painted empty. Painting all of them and
+// then giving the food cell its picture back is the same, and needs no test
+// per cell.
 void SnakeGame::RepaintEmptyCells() {
-    for (int c = 0; c < kCells; ++c) {
-        if (c != foodCell_ && obstacles_[c] == kFree) {
-            cellPictures_[c] = pictures_.empty;
-        }
+    Picture& foodCell = cellPictures_.at(static_cast<std::size_t>(foodCell_));
+    const Picture food = foodCell;
+    for (std::size_t c = 0; c < kCells; ++c) {
+        cellPictures_[c] = obstacles_[c] == kFree ? pictures_.empty : cellPictures_[c];
     }
+    foodCell = food;
 }
 
 void SnakeGame::BeginEnding(int levelAfter) {
