@@ -21,7 +21,7 @@ struct EndMessage {
 };
 
 // Which picture the end screen shows.
-enum class EndPicture { LevelProceed, CampaignOver, ClassicOver, GameOver };
+enum class EndPicture { NextLevel, CampaignWon, ClassicWon, GameOver };
 
 // Everything the end screen shows for one ending: its picture, and the level
 // number or the message line when the ending has one.

@@ -44,15 +44,15 @@ void SnakeGame::CheckEndOfLevel() {
             if (level_ >= kLastLevel) {
                 BeginEnding(1);
                 LayObstacles();
-                ShowEndScreen({EndPicture::CampaignOver, {}, {}});
+                ShowEndScreen({EndPicture::CampaignWon, {}, {}});
             } else {
                 BeginEnding(level_ + 1);
-                ShowEndScreen({EndPicture::LevelProceed, level_, {}});
+                ShowEndScreen({EndPicture::NextLevel, level_, {}});
             }
         }
     } else if (eaten1 >= kFoodPerClassicGame || eaten2 >= kFoodPerClassicGame) {
         BeginEnding(level_);
-        ShowEndScreen({EndPicture::ClassicOver, {}, {}});
+        ShowEndScreen({EndPicture::ClassicWon, {}, {}});
     }
 }
 

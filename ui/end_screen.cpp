@@ -48,11 +48,11 @@ EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
 
 QString EndScreen::PictureOf(EndPicture picture) {
     switch (picture) {
-    case EndPicture::LevelProceed:
+    case EndPicture::NextLevel:
         return QStringLiteral(":/endscreen/level.png");
-    case EndPicture::CampaignOver:
+    case EndPicture::CampaignWon:
         return QStringLiteral(":/endscreen/campaign-over.png");
-    case EndPicture::ClassicOver:
+    case EndPicture::ClassicWon:
         return QStringLiteral(":/endscreen/classic-over.png");
     case EndPicture::GameOver:
         break;

@@ -9,7 +9,7 @@
 namespace zorvik::testkit {
 namespace {
 
-enum Kind { NextLevel, CampaignOver, ClassicOver, Crash, Collision, Bitten, Unknown };
+enum Kind { NextLevel, CampaignWon, ClassicWon, Crash, Collision, Bitten, Unknown };
 
 // Which ending an end screen announces: its picture (the first three kinds follow the
 // pictures' order), or the end of its text.
