@@ -2,14 +2,22 @@
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 the Zorvik developers
 #
-# Makes sure the Debian packages that building (and, with "test", testing)
-# needs are installed: as root it installs the missing ones, otherwise it
-# prints the one apt-get line to run.
+# Makes sure the Debian packages that building (and, with "test", testing, or
+# with "package", packaging) needs are installed: as root it installs the missing ones, otherwise it
+# prints the one apt-get line to run. Where there is no apt-get (not Debian),
+# it checks nothing and leaves CMake's find_package to name what is missing.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-lato fonts-liberation fonts-dejavu-core)
-if [ "${1:-}" = test ]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick)
+packaging=(dpkg-dev file)
+case "${1:-}" in
+test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick
+                 desktop-file-utils appstream groff-base "${packaging[@]}") ;;
+package) packages+=("${packaging[@]}") ;;
+esac
+
+if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
+    exit 0
 fi
 
 missing=()
