@@ -4,13 +4,31 @@
 #include "widgets/picture_book.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <chrono>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The icon at every size the picture generator paints.
+QIcon GameIcon() {
+    QIcon icon;
+    const QDir sizes(u":/icons"_s);
+    for (const QString& name : sizes.entryList(QDir::Files)) {
+        icon.addPixmap(zorvik::EmbeddedPicture(sizes.filePath(name)));
+    }
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zorvik"));
+    QApplication::setApplicationName(u"Zorvik"_s);
     // Every window of the game shows its icon.
-    QApplication::setWindowIcon(QIcon(zorvik::EmbeddedPicture(QStringLiteral(":/main/icon.png"))));
+    QApplication::setWindowIcon(GameIcon());
 
     zorvik::PictureBook book;
     const auto seed =

@@ -48,5 +48,6 @@ int main(int argc, char** argv) {
     assetgen::writeSettingsPictures(out);
     assetgen::writeNamesPictures(out);
     assetgen::writeHelpPictures(out);
+    assetgen::writeIcons(out);
     return out.failed() ? 1 : 0;
 }

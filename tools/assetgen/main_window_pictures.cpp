@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 //
-// The main window: its background, the five round buttons and the icon.
+// The main window: its background and the five round buttons.
 #include "asset_writer.h"
 #include "emblem.h"
 #include "paint_kit.h"
@@ -12,8 +12,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
-
-#include <algorithm>
 
 namespace assetgen {
 
@@ -176,44 +174,6 @@ QImage paintRoundButton(const QImage& background, const QRect& place, const QCol
     return image;
 }
 
-// The icon: the emblem's Z-shaped snake, drawn bolder so that it still
-// reads at 32 pixels. Painted four times larger, then scaled down.
-QImage paintIcon() {
-    constexpr int size = 32;
-    constexpr qreal detail = 4;
-    QImage large = canvas(size * detail, size * detail);
-    {
-        QPainter painter(&large);
-        smooth(painter);
-        painter.scale(detail, detail);
-        painter.translate(16, 16);
-        painter.setPen(Qt::NoPen);
-        QLinearGradient ring(0, -15.5, 0, 15.5);
-        ring.setColorAt(0.0, QColor(255, 236, 160));
-        ring.setColorAt(1.0, QColor(170, 104, 10));
-        painter.setBrush(ring);
-        painter.drawEllipse(QPointF(0, 0), 15.5, 15.5);
-        QRadialGradient night(QPointF(0, 0), 14, QPointF(-4, -6));
-        night.setColorAt(0.0, QColor(70, 100, 190));
-        night.setColorAt(1.0, palette::navyDeep);
-        painter.setBrush(night);
-        painter.drawEllipse(QPointF(0, 0), 13.8, 13.8);
-
-        QPainterPath body;
-        body.moveTo(-8.5, -7);
-        body.lineTo(3, -7);
-        body.cubicTo(8, -7, 8.5, -3.5, 5.5, -1.5);
-        body.lineTo(-4.5, 4.2);
-        body.cubicTo(-8, 6.5, -6.5, 7.5, -3.5, 7.5);
-        body.lineTo(2.5, 7.5);
-        const TubeStyle style{QColor(76, 200, 76), QColor(40, 130, 46), 0.0,
-                              [](qreal t) { return 1.0 + 1.5 * std::min(1.0, t * 2.5); }};
-        paintTube(painter, body, style);
-        paintSnakeHead(painter, QPointF(5.2, 7.5), 7.5, 0, QColor(90, 210, 90));
-    }
-    return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 } // namespace
 
 void writeMainWindowPictures(AssetWriter& out) {
@@ -230,7 +190,6 @@ void writeMainWindowPictures(AssetWriter& out) {
               paintRoundButton(background, kMinimiseButton, QColor(44, 120, 236), Sign::minimise));
     out.write(QStringLiteral("main/exit.png"),
               paintRoundButton(background, kExitButton, QColor(222, 40, 40), Sign::exit));
-    out.write(QStringLiteral("main/icon.png"), paintIcon());
 }
 
 } // namespace assetgen
