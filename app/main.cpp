@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
+#include "app/app_info.h"
+#include "app/command_line.h"
+#include "app/font_check.h"
+#include "app/start_application.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QTextStream>
 #include <chrono>
 
 using namespace Qt::StringLiterals;
@@ -25,8 +29,21 @@ QIcon GameIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments += QString::fromLocal8Bit(argv[i]);
+    }
+    if (const std::optional<int> exitCode = zorvik::HandleCommandLine(arguments)) {
+        return *exitCode;
+    }
+
     QApplication::setApplicationName(u"Zorvik"_s);
+    QApplication::setApplicationVersion(QString::fromLatin1(zorvik::kVersion));
+    QApplication::setDesktopFileName(QString::fromLatin1(zorvik::kDesktopId));
+    const auto app = zorvik::StartApplication(argc, argv);
+    if (const QString warning = zorvik::MissingFontsWarning(); !warning.isEmpty()) {
+        QTextStream(stderr) << "zorvik: " << warning << '\n';
+    }
     // Every window of the game shows its icon.
     QApplication::setWindowIcon(GameIcon());
 

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "app/command_line.h"
+
+#include "app/app_info.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace zorvik {
+
+namespace {
+
+constexpr int kRefused = 2;
+
+int Refuse(const QString& reason) {
+    QTextStream(stderr) << "zorvik: " << reason << " Zorvik takes only --help and --version.\n";
+    return kRefused;
+}
+
+// The parser names the program only once an application object exists, which
+// the command line must not need, so the usage line is written here.
+QString HelpText(const QCommandLineParser& parser) {
+    return u"Usage: zorvik [options]\n"_s + parser.helpText().section(u'\n', 1);
+}
+
+} // namespace
+
+std::optional<int> HandleCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Zorvik, a snake game for one player or for two players sharing one keyboard."_s);
+    // "-platform" reads as one unknown option, not as eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help and exits."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Shows the version and exits."_s);
+    parser.addOption(help);
+    parser.addOption(version);
+
+    if (!parser.parse(arguments)) {
+        return Refuse(parser.errorText());
+    }
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
+        return Refuse(u"Unexpected argument '%1'."_s.arg(extra.first()));
+    }
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << HelpText(parser);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        QTextStream(stdout) << "zorvik " << kVersion << '\n';
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace zorvik

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "app/font_check.h"
+
+#include "ui/fonts.h"
+
+#include <QFontInfo>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace zorvik {
+
+namespace {
+
+// A face the windows use, with the free face that stands in for it and its
+// Debian package.
+struct WantedFace {
+    QFont font;
+    QString standIn;
+    QString package;
+};
+
+// Every family a font asks for but its last, which is the last resort.
+bool AskedForFaceFound(const QFont& font) {
+    QStringList asked = font.families();
+    asked.removeLast();
+    return asked.contains(QFontInfo(font).family());
+}
+
+} // namespace
+
+QString MissingFontsWarning() {
+    const WantedFace faces[] = {
+        {DisplayFont(12), u"Lato Black"_s, u"fonts-lato"_s},
+        {PlainFont(12, false), u"Liberation Sans"_s, u"fonts-liberation"_s},
+    };
+    QStringList missing;
+    QStringList packages;
+    QStringList shownInstead;
+    for (const WantedFace& face : faces) {
+        if (!AskedForFaceFound(face.font)) {
+            missing += face.standIn;
+            packages += face.package;
+            const QString used = QFontInfo(face.font).family();
+            if (!used.isEmpty() && !shownInstead.contains(used)) {
+                shownInstead += used;
+            }
+        }
+    }
+    if (missing.isEmpty()) {
+        return {};
+    }
+    const QString instead =
+        shownInstead.isEmpty()
+            ? u"no font is installed at all, so text shows as boxes"_s
+            : u"text is shown in %1 instead"_s.arg(shownInstead.join(u" and "_s));
+    return u"fonts missing: %1 (Debian packages %2); %3."_s.arg(missing.join(u", "_s),
+                                                                packages.join(u' '), instead);
+}
+
+} // namespace zorvik

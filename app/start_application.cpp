@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "app/start_application.h"
+
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace zorvik {
+
+namespace {
+
+constexpr int kNoDisplay = 1;
+
+// A message of Qt's, kept with copies of its context (a null array for a
+// null pointer).
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+// The message handler is a plain function, so what it holds lives here; it is
+// in use only while the application is being built.
+std::vector<HeldMessage> heldMessages;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        // The only fatal message while the application is built is that no
+        // platform could be opened: nothing is shown yet, so leave at once.
+        std::fputs(qPrintable(NoDisplayMessage() + u'\n'), stderr);
+        std::_Exit(kNoDisplay);
+    }
+    heldMessages.push_back(
+        {type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
+QString NoDisplayMessage() {
+    QStringList settings;
+    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (const QString value = qEnvironmentVariable(name); !value.isEmpty()) {
+            settings += u"%1=%2"_s.arg(QLatin1StringView(name), value);
+        }
+    }
+    const QString which = settings.isEmpty() ? u"neither DISPLAY nor WAYLAND_DISPLAY is set"_s
+                                             : settings.join(u", "_s);
+    return u"zorvik: no display could be opened (%1); the game needs a desktop session (X11 or "
+           u"Wayland)."_s.arg(which);
+}
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
+    const QtMessageHandler previous = qInstallMessageHandler(HoldMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    const auto pointer = [](const QByteArray& copy) {
+        return copy.isNull() ? nullptr : copy.constData();
+    };
+    for (const HeldMessage& message : heldMessages) {
+        const QMessageLogContext context(pointer(message.file), message.line,
+                                         pointer(message.function), pointer(message.category));
+        previous(message.type, context, message.text);
+    }
+    heldMessages.clear();
+    return app;
+}
+
+} // namespace zorvik
