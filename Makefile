@@ -3,10 +3,11 @@
 
 BUILD      := build
 TEST_BUILD := build-tests
+DEB_BUILD  := build-deb
 CMAKE_GEN  := -G Ninja
 BENCH_FLAGS ?= --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-.PHONY: run test bench measure assets
+.PHONY: run test bench measure assets package
 
 run:
 	@tools/ensure-deps.sh
@@ -19,6 +20,18 @@ test:
 	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZORVIK_SANITIZE=ON -DZORVIK_TESTS=ON
 	cmake --build $(TEST_BUILD)
 	ctest --test-dir $(TEST_BUILD) --output-on-failure
+
+# The Debian package, built as Debian builds its packages: everything under
+# /usr, the game itself in /usr/games, with dpkg-buildflags' hardening flags.
+DEB_BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package:
+	@tools/ensure-deps.sh package
+	cmake -S . -B $(DEB_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
+		-DCMAKE_CXX_FLAGS="$$($(DEB_BUILDFLAGS) CPPFLAGS) $$($(DEB_BUILDFLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) LDFLAGS)"
+	cmake --build $(DEB_BUILD) --target package
+	@echo "Install it with: sudo apt-get install ./$$(ls $(DEB_BUILD)/zorvik_*.deb)"
 
 bench:
 	@tools/ensure-deps.sh test
