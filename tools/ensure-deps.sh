@@ -12,7 +12,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-
 packaging=(dpkg-dev file)
 case "${1:-}" in
 test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick
-                 desktop-file-utils appstream groff-base "${packaging[@]}") ;;
+                 desktop-file-utils appstream appstream-compose groff-base "${packaging[@]}") ;;
 package) packages+=("${packaging[@]}") ;;
 esac
 

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+//
+// The start-up check of the faces the windows ask for. Each case runs in a
+// process of its own with the fonts it names (FONTCONFIG_FILE, set by CTest),
+// as a process reads its fonts once.
+#include "app/font_check.h"
+
+#include <QTest>
+
+using namespace zorvik;
+
+class FontCheckTest : public QObject {
+    Q_OBJECT
+private slots:
+    // With Debian's font packages installed, a player sees no warning.
+    void installedFacesRaiseNoWarning() { QCOMPARE(MissingFontsWarning(), QString()); }
+
+    // Only DejaVu Sans is there: both stand-ins are named with the packages
+    // that bring them, and the face actually shown.
+    void missingFacesAreNamedWithTheirPackages() {
+        const QString warning = MissingFontsWarning();
+        QVERIFY2(warning.contains(u"Lato Black") && warning.contains(u"Liberation Sans"),
+                 qPrintable(warning));
+        QVERIFY2(warning.contains(u"fonts-lato fonts-liberation"), qPrintable(warning));
+        QVERIFY2(warning.contains(u"shown in DejaVu Sans instead"), qPrintable(warning));
+        QVERIFY(!warning.contains(u'\n'));
+    }
+
+    // No font at all: the player is told why the text shows as boxes.
+    void noFontAtAllIsSaid() {
+        const QString warning = MissingFontsWarning();
+        QVERIFY2(warning.contains(u"fonts-lato fonts-liberation"), qPrintable(warning));
+        QVERIFY2(warning.contains(u"no font is installed at all"), qPrintable(warning));
+    }
+};
+
+QTEST_MAIN(FontCheckTest)
+#include "font_check_test.moc"

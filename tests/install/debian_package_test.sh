@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 the Zorvik developers
+#
+# Builds the Debian package from the built game with CPack and reads it back:
+# the files it installs and the control fields a package manager acts on.
+# (Installing it with apt-get is left to a release check: it needs root.)
+# Usage: debian_package_test.sh BUILD_DIR APP_ID VERSION
+set -uo pipefail
+build=$1
+id=$2
+version=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() {
+    echo "FAIL $*"
+    failed=1
+}
+
+cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || {
+    cat "$work/cpack.log"
+    exit 1
+}
+debs=("$work"/zorvik_"$version"_*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || { fail "no zorvik_${version}_*.deb among: $(ls "$work")"; exit 1; }
+
+bindir=$(sed -n 's/^CMAKE_INSTALL_BINDIR:PATH=//p' "$build/CMakeCache.txt")
+dpkg-deb -c "$deb" | awk '{ print $NF }' >"$work/files"
+for path in "./usr/$bindir/zorvik" \
+    "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" \
+    "./usr/share/icons/hicolor/16x16/apps/$id.png" \
+    "./usr/share/icons/hicolor/512x512/apps/$id.png" \
+    ./usr/share/man/man6/zorvik.6.gz \
+    ./usr/share/doc/zorvik/copyright \
+    ./usr/share/doc/zorvik/changelog.gz; do
+    grep -qxF "$path" "$work/files" || fail "the package lacks $path"
+done
+
+control() { dpkg-deb -f "$deb" "$1"; }
+[ "$(control Package)" = zorvik ] || fail "Package: $(control Package)"
+[ "$(control Version)" = "$version" ] || fail "Version: $(control Version), not $version"
+[ "$(control Section)" = games ] || fail "Section: $(control Section)"
+# Read from the binary by dpkg-shlibdeps (libc6, Qt), and the fonts by name.
+depends=$(control Depends)
+for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-lato fonts-liberation \
+    fonts-dejavu-core; do
+    grep -qE "(^|, )$package( \(|,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+done
+
+exit $failed
