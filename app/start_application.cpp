@@ -15,6 +15,21 @@ namespace {
 
 constexpr int kNoDisplay = 1;
 
+// The line printed when no display could be opened, naming the display
+// settings of the environment.
+QString NoDisplayMessage() {
+    QStringList settings;
+    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (const QString value = qEnvironmentVariable(name); !value.isEmpty()) {
+            settings += u"%1=%2"_s.arg(QLatin1StringView(name), value);
+        }
+    }
+    const QString which = settings.isEmpty() ? u"neither DISPLAY nor WAYLAND_DISPLAY is set"_s
+                                             : settings.join(u", "_s);
+    return u"zorvik: no display could be opened (%1); the game needs a desktop session (X11 or "
+           u"Wayland)."_s.arg(which);
+}
+
 // A message of Qt's, kept with copies of its context (a null array for a
 // null pointer).
 struct HeldMessage {
@@ -33,7 +48,8 @@ std::vector<HeldMessage> heldMessages;
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         // The only fatal message while the application is built is that no
-        // platform could be opened: nothing is shown yet, so leave at once.
+        // platform could be opened. Nothing is shown yet, and the half-built
+        // application must not be torn down: leave at once.
         std::fputs(qPrintable(NoDisplayMessage() + u'\n'), stderr);
         std::_Exit(kNoDisplay);
     }
@@ -42,19 +58,6 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 }
 
 } // namespace
-
-QString NoDisplayMessage() {
-    QStringList settings;
-    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
-        if (const QString value = qEnvironmentVariable(name); !value.isEmpty()) {
-            settings += u"%1=%2"_s.arg(QLatin1StringView(name), value);
-        }
-    }
-    const QString which = settings.isEmpty() ? u"neither DISPLAY nor WAYLAND_DISPLAY is set"_s
-                                             : settings.join(u", "_s);
-    return u"zorvik: no display could be opened (%1); the game needs a desktop session (X11 or "
-           u"Wayland)."_s.arg(which);
-}
 
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
     const QtMessageHandler previous = qInstallMessageHandler(HoldMessage);

@@ -14,8 +14,4 @@ namespace zorvik {
 // failed start prints that line alone.
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 
-// The line printed when no display could be opened, for the display settings
-// in the environment.
-QString NoDisplayMessage();
-
 } // namespace zorvik
