@@ -3,8 +3,8 @@
 # Copyright (c) 2026 the Zorvik developers
 #
 # Makes sure the Debian packages that building (and, with "test", testing, or
-# with "package", packaging) needs are installed: as root it installs the missing ones, otherwise it
-# prints the one apt-get line to run. Where there is no apt-get (not Debian),
+# with "package", packaging) needs are installed: as root it installs the
+# missing ones, otherwise it prints the one apt-get line to run. Where there is no apt-get (not Debian),
 # it checks nothing and leaves CMake's find_package to name what is missing.
 set -euo pipefail
 
