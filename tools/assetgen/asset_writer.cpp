@@ -19,10 +19,12 @@ bool isOpaque(const QImage& image) {
 
 } // namespace
 
-AssetWriter::AssetWriter(const QString& root) : root_(root) {}
+AssetWriter::AssetWriter(const QString& root, int scale) : root_(root), scale_(scale) {}
 
 void AssetWriter::write(const QString& path, const QImage& image) {
-    const QString file = root_.filePath(path);
+    QString file = root_.filePath(path);
+    if (scale_ != 1)
+        file.insert(file.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(scale_));
     // A picture without a see-through pixel is stored without alpha, so the
     // game can draw it as opaque.
     const QImage picture =

@@ -2,7 +2,9 @@
 // Copyright (c) 2026 the Zorvik developers
 //
 // Paints every picture of the game and writes them as PNG files into the
-// assets directory given as the only argument.
+// assets directory given as the only argument: each picture once for
+// ordinary screens and once, twice as fine, for HiDPI screens; the icon
+// once at each of its sizes.
 #include "asset_writer.h"
 #include "paint_kit.h"
 #include "pictures.h"
@@ -41,13 +43,21 @@ int main(int argc, char** argv) {
     if (!fontsPresent())
         return 1;
 
-    assetgen::AssetWriter out(QString::fromLocal8Bit(argv[1]));
-    assetgen::writeCellPictures(out);
-    assetgen::writeMainWindowPictures(out);
-    assetgen::writeEndScreenPictures(out);
-    assetgen::writeSettingsPictures(out);
-    assetgen::writeNamesPictures(out);
-    assetgen::writeHelpPictures(out);
-    assetgen::writeIcons(out);
-    return out.failed() ? 1 : 0;
+    const QString root = QString::fromLocal8Bit(argv[1]);
+    bool failed = false;
+    for (const int scale : {1, 2}) {
+        assetgen::setPaintScale(scale);
+        assetgen::AssetWriter out(root, scale);
+        assetgen::writeCellPictures(out);
+        assetgen::writeMainWindowPictures(out);
+        assetgen::writeEndScreenPictures(out);
+        assetgen::writeSettingsPictures(out);
+        assetgen::writeNamesPictures(out);
+        assetgen::writeHelpPictures(out);
+        failed = failed || out.failed();
+    }
+    assetgen::setPaintScale(1);
+    assetgen::AssetWriter icons(root);
+    assetgen::writeIcons(icons);
+    return failed || icons.failed() ? 1 : 0;
 }

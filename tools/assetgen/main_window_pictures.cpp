@@ -65,8 +65,9 @@ void paintBoardPanel(QPainter& painter) {
     const QRectF well = QRectF(kBoard).adjusted(-4, -4, 4, 4);
     paintPlate(painter, well, 4, QColor(150, 150, 205), Relief::sunken);
     const QImage cell = paintEmptyCell();
-    for (int y = kBoard.top(); y < kBoard.bottom(); y += cell.height())
-        for (int x = kBoard.left(); x < kBoard.right(); x += cell.width())
+    const QSize step = cell.deviceIndependentSize().toSize();
+    for (int y = kBoard.top(); y < kBoard.bottom(); y += step.height())
+        for (int x = kBoard.left(); x < kBoard.right(); x += step.width())
             painter.drawImage(x, y, cell);
     painter.setPen(QPen(QColor(60, 60, 120, 120), 1.0));
     painter.setBrush(Qt::NoBrush);
@@ -162,7 +163,7 @@ void paintSign(QPainter& painter, Sign sign, const QPointF& centre) {
 // beneath it, so the picture blends in whether it is drawn opaque or not.
 QImage paintRoundButton(const QImage& background, const QRect& place, const QColor& colour,
                         Sign sign) {
-    QImage image = background.copy(place);
+    QImage image = crop(background, place);
     QPainter painter(&image);
     smooth(painter);
     const QRectF ball(2.5, 1.0, 36, 36);

@@ -47,12 +47,30 @@ void boxBlurAlpha(QImage& image, int radius, bool alongRows) {
     }
 }
 
+int scale = 1;
+
 } // namespace
 
+void setPaintScale(int newScale) {
+    scale = newScale;
+}
+
+int paintScale() {
+    return scale;
+}
+
 QImage canvas(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
+}
+
+QImage crop(const QImage& image, const QRect& logical) {
+    const int ratio = qRound(image.devicePixelRatio());
+    QImage part = image.copy(QRect(logical.topLeft() * ratio, logical.size() * ratio));
+    part.setDevicePixelRatio(ratio);
+    return part;
 }
 
 void smooth(QPainter& painter) {
@@ -192,8 +210,8 @@ void paintShadow(QPainter& painter, const QPainterPath& shape, const QPointF& of
         maskPainter.translate(-bounds.topLeft());
         maskPainter.fillPath(shape, Qt::black);
     }
-    // Three box passes approach a Gaussian.
-    const int passRadius = std::max(1, blur / 2);
+    // Three box passes approach a Gaussian; the blur is in logical pixels.
+    const int passRadius = std::max(1, blur * scale / 2);
     for (int pass = 0; pass < 3; ++pass) {
         boxBlurAlpha(mask, passRadius, true);
         boxBlurAlpha(mask, passRadius, false);

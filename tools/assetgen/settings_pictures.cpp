@@ -137,7 +137,7 @@ QImage paintSpeedSegment(const QColor& colour, bool lit) {
 // in with green lettering when selected.
 QImage paintChoice(const QImage& background, const QRect& place, const QString& word,
                    bool selected) {
-    QImage image = background.copy(place);
+    QImage image = crop(background, place);
     QPainter painter(&image);
     smooth(painter);
     const QRectF plate = QRectF(0, 0, place.width(), place.height()).adjusted(2, 2, -2, -3);
@@ -156,7 +156,7 @@ QImage paintChoice(const QImage& background, const QRect& place, const QString& 
 // A big button with rounded corners and white lettering.
 QImage paintCommand(const QImage& background, const QRect& place, const QString& word,
                     const QColor& colour) {
-    QImage image = background.copy(place);
+    QImage image = crop(background, place);
     QPainter painter(&image);
     smooth(painter);
     const QRectF plate = QRectF(0, 0, place.width(), place.height()).adjusted(1.5, 1, -1.5, -3);
@@ -188,7 +188,7 @@ void paintFigure(QPainter& painter, const QPointF& headCentre, qreal scale, cons
 }
 
 QImage paintPlayers(const QImage& background, bool two) {
-    QImage image = background.copy(playersPicture);
+    QImage image = crop(background, playersPicture);
     QPainter painter(&image);
     smooth(painter);
     const QPointF centre(40.5, 40.5);
