@@ -3,18 +3,16 @@
 #include "settings/settings_window.h"
 
 #include "settings/option_pictures.h"
-#include "widgets/outline.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
+#include "widgets/placement.h"
 #include "widgets/settings_layout.h"
-#include "widgets/window_drag.h"
+#include "widgets/shaped_window.h"
+#include "widgets/surface_drag.h"
 #include "widgets/window_outlines.h"
 
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace zorvik {
 
@@ -25,22 +23,17 @@ constexpr QColor kLavender{192, 192, 255};
 SettingsWindow::SettingsWindow(const GameOptions& options, PictureBook& book,
                                const OptionPictures& choices, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), book_(book), pictures_(book),
-      options_(options) {
+      options_(options),
+      shape_(new ShapedWindow(*this, SettingsOutline(), layout::settings::kClientArea)) {
     setObjectName(QStringLiteral("Settings"));
     setWindowTitle(QStringLiteral("SETTINGS"));
     setModal(true);
-    setFixedSize(layout::settings::kClientArea);
+    new SurfaceDrag(*this);
     LayOutControls(choices);
     player1Preview_->setPicture(options.snake1);
     player2Preview_->setPicture(options.snake2);
     obstaclePreview_->setPicture(options.obstacle);
     ShowOptions();
-    SetWindowOutline(*this, SettingsRegion());
-
-    // Placed once: after a drag the window opens again where it was left.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 void SettingsWindow::Edit(const GameOptions& options) {
@@ -114,6 +107,9 @@ QRadioButton* SettingsWindow::AddOptionButton(const char* name, const QRect& geo
     QPalette palette = button->palette();
     palette.setColor(button->backgroundRole(), kLavender);
     button->setPalette(palette);
+    // The controls are worked with the mouse: an arrow key must not move
+    // the check to the other game type, which would restart the game.
+    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 
@@ -132,14 +128,17 @@ void SettingsWindow::ShowOptions() {
 }
 
 void SettingsWindow::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, book_.Pixmap(pictures_.background));
+    QPainter painter(this);
+    shape_->PaintBackground(painter, book_.Pixmap(pictures_.background, devicePixelRatioF()));
 }
 
-// A press of any button on the window's own surface, not on a control,
-// moves the window.
-void SettingsWindow::mousePressEvent(QMouseEvent* event) {
-    if (childAt(event->position().toPoint()) == nullptr) {
-        StartWindowDrag(*this, event->globalPosition());
+// Placed once, over the main window's screen: after a drag the window opens
+// again where it was left (where the platform lets programs place windows).
+void SettingsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        CentreOnScreen(*this, parentWidget() != nullptr ? parentWidget()->screen() : screen());
     }
 }
 

@@ -17,6 +17,7 @@ namespace zorvik {
 
 class PictureBook;
 class PictureBox;
+class ShapedWindow;
 struct OptionPictures;
 
 // What a click in the settings window changed, and so what the game does
@@ -48,7 +49,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void LayOutControls(const OptionPictures& choices);
@@ -71,6 +72,8 @@ private:
     const PictureBook& book_;
     const SettingsPictures pictures_;
     GameOptions options_;
+    ShapedWindow* shape_;
+    bool placed_ = false;
 
     PictureBox* player1Preview_;
     PictureBox* player2Preview_;

@@ -21,8 +21,9 @@ BoardView::BoardView(const SnakeGame& game, const PictureBook& book, QWidget* pa
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const auto& cells = game_.cellPictures();
+    const qreal ratio = devicePixelRatioF();
     for (int c = 0; c < kCells; ++c) {
-        const QPixmap& pixmap = book_.Pixmap(cells[c]);
+        const QPixmap& pixmap = book_.Pixmap(cells[c], ratio);
         if (!pixmap.isNull()) {
             painter.drawPixmap((c % kColumns) * kCellSize, (c / kColumns) * kCellSize, pixmap);
         }

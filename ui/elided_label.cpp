@@ -7,16 +7,38 @@
 
 namespace zorvik {
 
-ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
+ElidedLabel::ElidedLabel(QWidget* parent) : QWidget(parent) {}
+
+void ElidedLabel::setText(const QString& text) {
+    text_ = text;
+    Elide();
+}
+
+void ElidedLabel::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void ElidedLabel::Elide() {
+    shown_ = fontMetrics().elidedText(text_, Qt::ElideRight, contentsRect().width());
+    update();
 }
 
 void ElidedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect area = contentsRect();
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, shown);
+    painter.drawText(contentsRect(), static_cast<int>(alignment_) | Qt::TextSingleLine, shown_);
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent*) {
+    Elide();
+}
+
+void ElidedLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        Elide();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ElidedLabel::mousePressEvent(QMouseEvent* event) {

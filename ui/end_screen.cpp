@@ -2,16 +2,15 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/end_screen.h"
 
-#include "ui/elided_label.h"
+#include "ui/end_message.h"
 #include "ui/fonts.h"
 #include "widgets/end_screen_layout.h"
 #include "widgets/picture_book.h"
+#include "widgets/placement.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace zorvik {
 
@@ -21,8 +20,9 @@ using namespace layout::endscreen;
 
 EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      picture_(EmbeddedPicture(PictureOf(content.picture))), levelNumber_(new QLabel(this)),
-      message_(new ElidedLabel(this)) {
+      picture_(EmbeddedPicture(PictureOf(content.picture),
+                               parent != nullptr ? parent->devicePixelRatioF() : 1.0)),
+      levelNumber_(new QLabel(this)), message_(new QLabel(this)) {
     setModal(true);
     setFixedSize(kClientArea + QSize(2 * kFrame, 2 * kFrame));
 
@@ -40,9 +40,11 @@ EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
     message_->setGeometry(kMessage.translated(client));
     message_->setFont(DisplayFont(9.75));
     message_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    message_->setTextFormat(Qt::PlainText);
     message_->setVisible(content.message.has_value());
     if (content.message) {
-        message_->setText(QString::fromStdString(content.message->Text()));
+        message_->setText(FitEndMessage(*content.message, message_->fontMetrics(),
+                                        message_->contentsRect().width()));
     }
 }
 
@@ -92,11 +94,10 @@ void EndScreen::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
 }
 
+// Over the main window's screen, which need not be the primary one.
 void EndScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(*this, parentWidget() != nullptr ? parentWidget()->screen() : screen());
 }
 
 } // namespace zorvik

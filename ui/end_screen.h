@@ -11,8 +11,6 @@ class QLabel;
 
 namespace zorvik {
 
-class ElidedLabel;
-
 // The small framed picture window shown after every ending. A click on its
 // own surface dismisses it; Escape and the window manager's close do the
 // same, so the game never stays stopped behind it.
@@ -26,7 +24,7 @@ public:
 
     const QPixmap& picture() const { return picture_; }
     QLabel* levelNumber() const { return levelNumber_; }
-    ElidedLabel* message() const { return message_; }
+    QLabel* message() const { return message_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,7 +35,7 @@ protected:
 private:
     QPixmap picture_;
     QLabel* levelNumber_;
-    ElidedLabel* message_;
+    QLabel* message_;
     bool pressed_ = false;
 };
 

@@ -7,11 +7,10 @@
 #include "ui/help_text.h"
 #include "widgets/help_layout.h"
 #include "widgets/picture_book.h"
+#include "widgets/placement.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace zorvik {
 
@@ -21,10 +20,11 @@ using namespace layout::help;
 // Stands in for the desktop's colour of inactive title bars, behind the help text.
 constexpr QColor kInactiveTitleBarColour{212, 208, 200};
 
-void AddPicture(QWidget* parent, const char* name, const QRect& geometry, const QString& resource) {
+void AddPicture(QWidget* parent, const char* name, const QRect& geometry, const QString& resource,
+                qreal devicePixelRatio) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
-    picture->setPixmap(EmbeddedPicture(resource));
+    picture->setPixmap(EmbeddedPicture(resource, devicePixelRatio));
     picture->setGeometry(geometry);
 }
 
@@ -48,8 +48,10 @@ HelpWindow::HelpWindow(const QString& player1Name, const QString& player2Name, Q
     setPalette(background);
     setAutoFillBackground(true);
 
-    AddPicture(this, "logo", kLogo, QStringLiteral(":/help/logo.png"));
-    AddPicture(this, "coiledSnake", kCoiledSnake, QStringLiteral(":/help/snake.png"));
+    // Shown over the main window, on its screen.
+    const qreal ratio = parent != nullptr ? parent->devicePixelRatioF() : 1.0;
+    AddPicture(this, "logo", kLogo, QStringLiteral(":/help/logo.png"), ratio);
+    AddPicture(this, "coiledSnake", kCoiledSnake, QStringLiteral(":/help/snake.png"), ratio);
 
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("helpText"));
@@ -68,13 +70,11 @@ HelpWindow::HelpWindow(const QString& player1Name, const QString& player2Name, Q
     text->setFocus();
 
     // The names lie over the keys picture, each over its player's keys.
-    AddPicture(this, "keys", kKeys, QStringLiteral(":/help/keys.png"));
+    AddPicture(this, "keys", kKeys, QStringLiteral(":/help/keys.png"), ratio);
     AddName(this, "player1Name", kPlayer1Name, player1Name);
     AddName(this, "player2Name", kPlayer2Name, player2Name);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(*this, parent != nullptr ? parent->screen() : screen());
 }
 
 } // namespace zorvik

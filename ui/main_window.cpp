@@ -8,24 +8,22 @@
 #include "ui/fonts.h"
 #include "widgets/hot_spot.h"
 #include "widgets/main_window_layout.h"
-#include "widgets/outline.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
-#include "widgets/window_drag.h"
+#include "widgets/placement.h"
+#include "widgets/shaped_window.h"
+#include "widgets/surface_drag.h"
 #include "widgets/window_outlines.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace zorvik {
 
 namespace {
 using namespace layout::mainwindow;
 
-constexpr QColor kBackgroundColour{224, 224, 224};
 constexpr QColor kPowerColour{255, 128, 0};
 
 QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QFont& font, QColor colour,
@@ -76,14 +74,16 @@ QString ScoreText(float score) {
 MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), book_(book), choices_(book),
       pictures_(book), game_(*this, pictures_.board, seed),
-      background_(EmbeddedPicture(QStringLiteral(":/main/background.png"))) {
+      background_(book.Load(QStringLiteral(":/main/background.png"))),
+      shape_(new ShapedWindow(*this, MainWindowOutline(), kClientArea)) {
     setObjectName(QStringLiteral("SnakeTable"));
     setWindowTitle(QStringLiteral("Zorvik"));
-    setFixedSize(kClientArea);
     setFocusPolicy(Qt::StrongFocus);
+    new SurfaceDrag(*this);
     gameTimer_.setObjectName(QStringLiteral("gameTimer"));
     gameTimer_.setTimerType(Qt::PreciseTimer);
     connect(&gameTimer_, &QTimer::timeout, this, &MainWindow::Tick);
+    keys_.SteerFrom(this);
     qApp->installEventFilter(&keys_);
     // Keys come only through this program's windows, so a running game
     // pauses when the keyboard goes to another program.
@@ -100,11 +100,7 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
     settings_ = new SettingsWindow(options, book_, choices_, this);
     connect(settings_, &SettingsWindow::optionsChosen, this, &MainWindow::ApplySettings);
     ShowState();
-    SetWindowOutline(*this, MainWindowRegion());
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(*this, QGuiApplication::primaryScreen());
 }
 
 MainWindow::~MainWindow() {
@@ -225,16 +221,7 @@ void MainWindow::ShowEndScreen(const EndScreenContent& content) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), kBackgroundColour);
-    painter.drawPixmap(0, 0, background_);
-}
-
-// A press on the window's own surface, not on a control or the board,
-// moves the window.
-void MainWindow::mousePressEvent(QMouseEvent* event) {
-    if (childAt(event->position().toPoint()) == nullptr) {
-        StartWindowDrag(*this, event->globalPosition());
-    }
+    shape_->PaintBackground(painter, book_.Pixmap(background_, devicePixelRatioF()));
 }
 
 // Tab belongs to player 2, never to focus navigation.

@@ -21,6 +21,7 @@ class BoardView;
 class ElidedLabel;
 class PictureBook;
 class PictureBox;
+class ShapedWindow;
 
 // The main window: the board, the round buttons, the words painted in its
 // background that act as buttons, and the players' panel. It plays the game
@@ -44,7 +45,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -70,7 +70,8 @@ private:
     KeyState keys_;
     // A named child of the window, so that tools measuring the game find it.
     QTimer gameTimer_{this};
-    QPixmap background_;
+    Picture background_;
+    ShapedWindow* shape_;
 
     BoardView* board_;
     PictureBox* pauseButton_;

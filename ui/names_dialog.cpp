@@ -5,15 +5,14 @@
 #include "ui/fonts.h"
 #include "widgets/hot_spot.h"
 #include "widgets/names_layout.h"
-#include "widgets/outline.h"
 #include "widgets/picture_book.h"
-#include "widgets/window_drag.h"
+#include "widgets/shaped_window.h"
+#include "widgets/surface_drag.h"
 #include "widgets/window_outlines.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <limits>
 
@@ -45,10 +44,12 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QRect& geometry,
 
 NamesDialog::NamesDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      background_(EmbeddedPicture(QStringLiteral(":/names/background.png"))) {
+      background_(EmbeddedPicture(QStringLiteral(":/names/background.png"),
+                                  parent != nullptr ? parent->devicePixelRatioF() : 1.0)),
+      shape_(new ShapedWindow(*this, NamesOutline(), kClientArea)) {
     setObjectName(QStringLiteral("names"));
     setWindowTitle(QStringLiteral("Form1"));
-    setFixedSize(kClientArea);
+    new SurfaceDrag(*this);
 
     QFont title = DisplayFont(15.75);
     title.setUnderline(true);
@@ -68,8 +69,6 @@ NamesDialog::NamesDialog(QWidget* parent)
     continueButton->setObjectName(QStringLiteral("continueButton"));
     continueButton->setGeometry(kContinueButton);
     connect(continueButton, &HotSpot::clicked, this, &NamesDialog::accept);
-
-    SetWindowOutline(*this, NamesRegion());
 }
 
 QString NamesDialog::player1Name() const {
@@ -82,15 +81,7 @@ QString NamesDialog::player2Name() const {
 
 void NamesDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
-}
-
-// A press of any button on the panel itself, not on a label or a text box,
-// moves the dialog.
-void NamesDialog::mousePressEvent(QMouseEvent* event) {
-    if (childAt(event->position().toPoint()) == nullptr) {
-        StartWindowDrag(*this, event->globalPosition());
-    }
+    shape_->PaintBackground(painter, background_);
 }
 
 // Only the painted Continue button closes the dialog with the names: Enter

@@ -9,6 +9,8 @@ class QLineEdit;
 
 namespace zorvik {
 
+class ShapedWindow;
+
 // The player names dialog. It opens with "Player1" and "Player2" in its text
 // boxes; only a click on its painted Continue button accepts it, and the
 // names are then the texts exactly as typed.
@@ -22,12 +24,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     QPixmap background_;
+    ShapedWindow* shape_;
     QLineEdit* player1NameBox_;
     QLineEdit* player2NameBox_;
 };

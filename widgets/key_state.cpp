@@ -7,7 +7,6 @@
 #include <QChar>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QWidget>
 #include <QWindow>
 
 namespace zorvik {
@@ -111,13 +110,11 @@ bool KeyState::eventFilter(QObject* watched, QEvent* event) {
     if (keyEvent.isAutoRepeat()) {
         return false;
     }
-    // Keys typed into a text box, such as a player's name, are text, not
-    // steering; their releases still count, so no key stays held.
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    const bool typing = widget != nullptr && widget->testAttribute(Qt::WA_InputMethodEnabled);
+    // A key event passes the platform window and then each widget on its way
+    // to the one with the focus: only the steering window's own count.
     if (const auto virtualKey = VirtualKeyOf(keyEvent)) {
         if (event->type() == QEvent::KeyPress) {
-            if (!typing) {
+            if (watched == steeringWindow_) {
                 Press(*virtualKey);
             }
         } else {

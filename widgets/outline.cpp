@@ -4,7 +4,6 @@
 
 #include <QDataStream>
 #include <QIODevice>
-#include <QWidget>
 
 namespace zorvik {
 
@@ -75,10 +74,6 @@ QRegion RegionFromBytes(const QByteArray& data) {
         }
     }
     return region;
-}
-
-void SetWindowOutline(QWidget& window, const QByteArray& data) {
-    window.setMask(RegionFromBytes(data));
 }
 
 } // namespace zorvik

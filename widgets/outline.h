@@ -7,8 +7,6 @@
 #include <QRegion>
 #include <span>
 
-class QWidget;
-
 namespace zorvik {
 
 // One horizontal band of a rounded outline: rows top..bottom (exclusive),
@@ -17,6 +15,16 @@ struct Band {
     int top;
     int bottom;
     int inset;
+};
+
+// Everything that shapes one borderless window, in the pixels of its
+// picture: its size, the bands of its upper corners (the lower ones mirror
+// them) and any extra rectangles outside the rounded shape.
+struct WindowOutline {
+    int width;
+    int height;
+    std::span<const Band> upperBands;
+    std::span<const QRect> extras;
 };
 
 // Fills region-data bytes (a 32-byte header of little-endian 32-bit fields,
@@ -30,9 +38,5 @@ QByteArray BuildRegion(int width, int height, std::span<const Band> upperBands,
 // Turns region-data bytes into a region; an empty region when the bytes do
 // not hold a well-formed rectangle list.
 QRegion RegionFromBytes(const QByteArray& data);
-
-// Gives the window the outline held in the bytes: outside it the window
-// neither draws nor takes the mouse.
-void SetWindowOutline(QWidget& window, const QByteArray& data);
 
 } // namespace zorvik

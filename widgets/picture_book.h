@@ -6,27 +6,40 @@
 
 #include <QPixmap>
 #include <QString>
+#include <deque>
+#include <utility>
 #include <vector>
 
 namespace zorvik {
 
-// A picture embedded in the program; a missing one is a build fault, so the
-// program stops rather than show nothing.
-QPixmap EmbeddedPicture(const QString& resource);
+// A picture embedded in the program, for a screen of the given device pixel
+// ratio: the picture itself at 1 (or less), its twice-as-fine "@2x" twin at
+// 2, and at any other ratio the nearer of them scaled smoothly to the exact
+// device size, so that every painter draws it pixel for pixel at its
+// logical size. A missing picture is a build fault, so the program stops
+// rather than show nothing.
+QPixmap EmbeddedPicture(const QString& resource, qreal devicePixelRatio = 1);
 
 // Owns every picture of the game and hands out a handle for each. A handle
 // names the very picture it was given for, so widgets that show pictures
-// compare handles to compare pictures.
+// compare handles to compare pictures. Each picture is read when it is first
+// shown at a device pixel ratio, and kept for that ratio.
 class PictureBook {
 public:
-    // Loads a picture from the embedded resources, e.g. ":/cells/empty.png".
+    // A picture from the embedded resources, e.g. ":/cells/empty.png".
     Picture Load(const QString& resource);
-    Picture Add(const QPixmap& pixmap);
-    // The pixmap of a handle; a null pixmap for "no picture".
-    const QPixmap& Pixmap(Picture picture) const;
+    // The pixmap of a handle for a screen of that ratio; a null pixmap for
+    // "no picture".
+    const QPixmap& Pixmap(Picture picture, qreal devicePixelRatio = 1) const;
 
 private:
-    std::vector<QPixmap> pixmaps_;
+    struct Entry {
+        QString resource;
+        // One pixmap per ratio shown so far (the game's windows share one);
+        // a deque, so that adding one moves none that was handed out.
+        mutable std::deque<std::pair<qreal, QPixmap>> byRatio;
+    };
+    std::vector<Entry> entries_;
     QPixmap noPicture_;
 };
 

@@ -17,7 +17,7 @@ void PictureBox::setPicture(Picture picture) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, book_.Pixmap(picture_));
+    QPainter(this).drawPixmap(0, 0, book_.Pixmap(picture_, devicePixelRatioF()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

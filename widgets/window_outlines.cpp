@@ -4,25 +4,45 @@
 
 #include "widgets/main_window_layout.h"
 #include "widgets/names_layout.h"
-#include "widgets/outline.h"
 #include "widgets/settings_layout.h"
 
 namespace zorvik {
 
-QByteArray MainWindowRegion() {
+namespace {
+
+constexpr std::array kNamesExtras{layout::names::kContinueLip};
+
+QByteArray RegionOf(const WindowOutline& outline) {
+    return BuildRegion(outline.width, outline.height, outline.upperBands, outline.extras);
+}
+
+} // namespace
+
+WindowOutline MainWindowOutline() {
     using namespace layout::mainwindow;
-    return BuildRegion(kBackground.width(), kBackground.height(), kOutlineBands);
+    return {kBackground.width(), kBackground.height(), kOutlineBands, {}};
+}
+
+WindowOutline SettingsOutline() {
+    using namespace layout::settings;
+    return {kBackground.width(), kBackground.height(), kOutlineBands, {}};
+}
+
+WindowOutline NamesOutline() {
+    using namespace layout::names;
+    return {kBackground.width(), kBackground.height(), kOutlineBands, kNamesExtras};
+}
+
+QByteArray MainWindowRegion() {
+    return RegionOf(MainWindowOutline());
 }
 
 QByteArray SettingsRegion() {
-    using namespace layout::settings;
-    return BuildRegion(kBackground.width(), kBackground.height(), kOutlineBands);
+    return RegionOf(SettingsOutline());
 }
 
 QByteArray NamesRegion() {
-    using namespace layout::names;
-    const std::array extras{kContinueLip};
-    return BuildRegion(kBackground.width(), kBackground.height(), kOutlineBands, extras);
+    return RegionOf(NamesOutline());
 }
 
 } // namespace zorvik

@@ -46,8 +46,9 @@ inline Picture Shown(QWidget& window, const QString& pictureBox) {
     return window.findChild<PictureBox*>(pictureBox)->picture();
 }
 
+// The whole text of a label, a name label's included.
 inline QString Text(QWidget& window, const QString& label) {
-    return window.findChild<QLabel*>(label)->text();
+    return window.findChild<QWidget*>(label)->property("text").toString();
 }
 
 // The main window as the player sees it, on a fixed seed.

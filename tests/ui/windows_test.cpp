@@ -8,20 +8,24 @@
 #include "ui/end_screen.h"
 #include "widgets/main_window_layout.h"
 #include "widgets/outline.h"
+#include "widgets/surface_drag.h"
 #include "widgets/window_outlines.h"
 
 #include <QCryptographicHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QtEndian>
 #include <numeric>
 #include <optional>
 
 using namespace zorvik;
 using namespace zorvik::testkit;
+using namespace Qt::StringLiterals;
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -154,6 +158,82 @@ private slots:
                 QApplication::sendEvent(&main->table, &event);
             }
         }
+    }
+
+    void keysInTheDialogsNeverSteer_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("virtualKey");
+        QTest::newRow("Down in a name's text box")
+            << "player1Name" << int(Qt::Key_Down) << vk::Down;
+        QTest::newRow("W typed into a name") << "player2Name" << int(Qt::Key_W) << vk::W;
+        QTest::newRow("scrolling the help text") << "helpButton" << int(Qt::Key_Down) << vk::Down;
+        QTest::newRow("Left in the settings") << "setupWord" << int(Qt::Key_Left) << vk::Left;
+    }
+    // Only keys pressed in the main window steer: one pressed in a dialog,
+    // which reaches that dialog's window before its text box, would turn a
+    // snake once the game resumes. Its release still counts, so a key held
+    // down when a dialog opens is not held for ever.
+    void keysInTheDialogsNeverSteer() {
+        QFETCH(QString, opener);
+        QFETCH(int, key);
+        QFETCH(int, virtualKey);
+        QTest::keyPress(main->table.windowHandle(), Qt::Key_Control);
+        main->Open(opener, [&](QWidget& dialog) {
+            QTest::keyClick(dialog.windowHandle(), Qt::Key(key));
+            QTest::keyRelease(dialog.windowHandle(), Qt::Key_Control);
+        });
+        QVERIFY(main->table.KeyPressed(vk::Control)); // pressed since the last query
+        QVERIFY(!main->table.KeyPressed(vk::Control) && !main->table.KeyPressed(virtualKey));
+    }
+
+    // The settings are worked with the mouse: an arrow key after a click on
+    // Campaign must not move the check back to Classic.
+    void arrowKeysLeaveTheGameType() {
+        main->Open("setupWord", [&](QWidget& settings) {
+            settings.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&settings));
+            Click(settings, "campaignOption");
+            for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right}) {
+                QTest::keyClick(settings.windowHandle(), key);
+            }
+            QVERIFY(settings.findChild<QRadioButton*>("campaignOption")->isChecked());
+        });
+    }
+
+    void onlyAMoveWithTheButtonHeldDragsTheWindow_data() {
+        QTest::addColumn<QString>("gesture"); // p press, m move, r release
+        QTest::addColumn<QPoint>("at");       // where the press lands
+        QTest::addColumn<int>("moves");       // system moves asked for
+        const QPoint surface(540, 300);
+        QTest::newRow("tap") << "pr" << surface << 0;
+        QTest::newRow("tap, then the pointer moves") << "prm" << surface << 0;
+        QTest::newRow("drag") << "pmr" << surface << 1;
+        QTest::newRow("drag from a button")
+            << "pmr" << layout::mainwindow::kPauseButton.center() << 0;
+    }
+    // A move handed to the platform runs until the button comes up; one asked
+    // for after the release (a quick tap) would run on, the window following
+    // the pointer until the next click.
+    void onlyAMoveWithTheButtonHeldDragsTheWindow() {
+        QFETCH(QString, gesture);
+        QFETCH(QPoint, at);
+        int moves = 0;
+        delete main->table.findChild<SurfaceDrag*>();
+        new SurfaceDrag(main->table, [&](QWindow&) { return ++moves > 0; });
+        QWindow* window = main->table.windowHandle();
+        const QPoint start = main->table.pos();
+        for (const QChar step : gesture) {
+            if (step == u'p') {
+                QTest::mousePress(window, Qt::LeftButton, {}, at);
+            } else if (step == u'm') {
+                QTest::mouseMove(window, at + QPoint(40, 30));
+            } else {
+                QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+            }
+        }
+        QTEST(moves, "moves");
+        QCOMPARE(main->table.pos(), start);
     }
 
     // The window has no title bar: its surface is the handle to move it by,
@@ -308,16 +388,88 @@ private slots:
         Click(main->table.settings(), "playersPicture"); // two players
         Snake& snake2 = main->access.player(2).snake;
         snake2.cells.at(snake2.headIndex) = snake2.cells.at(0);
+        QString ended;
         WhileModal([&] { main->access.CheckCollisions(); },
-                   [&](QWidget& w) { shown << Text(w, "message"); });
+                   [&](QWidget& w) { ended = Text(w, "message"); });
+        QVERIFY2(ended.startsWith(QChar(0x2068) + name.left(10)) && ended.endsWith(" Won"),
+                 qPrintable(ended));
         main->Open("player2Name", [&](QWidget& dialog) {
             shown << dialog.findChild<QLineEdit*>("player1NameBox")->text()
                   << dialog.findChild<QLineEdit*>("player2NameBox")->text();
         });
-        QCOMPARE(shown,
-                 QStringList({name, "Bob", name, "Bob", name + " Won", "Player1", "Player2"}));
-        QCOMPARE(main->table.findChild<QLabel*>("player1Name")->textFormat(), Qt::PlainText);
-        QCOMPARE(main->Control("player1Name")->geometry(), layout::mainwindow::kPlayer1Name);
+        QCOMPARE(shown, QStringList({name, "Bob", name, "Bob", "Player1", "Player2"}));
+        const auto* label = main->table.findChild<ElidedLabel*>("player1Name");
+        QVERIFY(name.size() > 100 || label->shownText() == name);
+        QCOMPARE(label->geometry(), layout::mainwindow::kPlayer1Name);
+    }
+
+    void endMessagesShortenTheNamesNeverTheWords_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("otherName");
+        const QString longName(10000, u'W');
+        QTest::newRow("short names whole") << "Ann"
+                                           << " Collided with "
+                                           << "Bob";
+        QTest::newRow("long winner") << longName << " Won"
+                                     << "";
+        QTest::newRow("long victim") << longName << " was bitten to death"
+                                     << "";
+        QTest::newRow("both long") << longName << " Collided with " << longName;
+        QTest::newRow("long other name") << "Ann"
+                                         << " Collided with " << longName;
+        QTest::newRow("direction override") << u"Eve\u202E"_s << " Won"
+                                            << "";
+        QTest::newRow("override in both") << u"\u202EEve"_s << " Collided with " << u"\u202EBob"_s;
+    }
+    // Three endings must never read the same: whatever the names, the words
+    // of the ending show whole and in their own order on the end screen's
+    // line, each name kept apart from them, and the line fits its label.
+    void endMessagesShortenTheNamesNeverTheWords() {
+        QFETCH(QString, name);
+        QFETCH(QString, words);
+        QFETCH(QString, otherName);
+        EndScreenContent content;
+        content.message =
+            EndMessage{name.toStdString(), words.toStdString(), otherName.toStdString()};
+        const EndScreen screen(content, &main->table);
+        const QLabel& label = *screen.message();
+        const QString line = label.text();
+        QVERIFY(label.fontMetrics().horizontalAdvance(line) <= label.contentsRect().width());
+        const QString after = otherName.isEmpty() ? QString() : QChar(0x2068) + otherName.left(3);
+        QVERIFY2(line.startsWith(QChar(0x2068) + name.left(3)) &&
+                     line.contains(QChar(0x2069) + words + after) &&
+                     line.endsWith(after.isEmpty() ? words : QChar(0x2069)),
+                 qPrintable(line));
+        // Laid out on one line, the words run from left to right.
+        QTextLayout layout(line, label.font());
+        layout.beginLayout();
+        QTextLine row = layout.createLine();
+        row.setLineWidth(100000);
+        layout.endLayout();
+        const int start = line.indexOf(words);
+        for (int i = start; i < start + words.size(); ++i) {
+            QVERIFY2(row.cursorToX(i) < row.cursorToX(i + 1), qPrintable(words.mid(i - start, 1)));
+        }
+    }
+
+    // A name can be very long: its label elides it once when the name, the
+    // font or the width changes, and shows the elided text until then.
+    void nameLabelsElideWhenTheyChange() {
+        auto& label = *main->table.findChild<ElidedLabel*>("player1Name");
+        const auto elided = [&] {
+            return label.fontMetrics().elidedText(label.text(), Qt::ElideRight, label.width());
+        };
+        label.setText(QString(1000, u'W'));
+        QCOMPARE(label.shownText(), elided());
+        label.resize(label.width() + 60, label.height());
+        QCOMPARE(label.shownText(), elided());
+        QFont larger = label.font();
+        larger.setPointSizeF(larger.pointSizeF() * 1.5);
+        label.setFont(larger);
+        QCOMPARE(label.shownText(), elided());
+        label.setText("Ann");
+        QCOMPARE(label.shownText(), "Ann");
     }
 
     void onlyContinueCopiesTheNames_data() {

@@ -30,8 +30,6 @@ public:
     QPainterPath contour() const;
 
 private:
-    std::vector<Band> allBands() const;
-
     int width_;
     int height_;
     std::vector<Band> upper_;
