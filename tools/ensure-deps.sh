@@ -11,7 +11,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev fonts-lato fonts-liberation fonts-dejavu-core)
 packaging=(dpkg-dev file)
 case "${1:-}" in
-test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick
+test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick weston qt6-wayland
                  desktop-file-utils appstream appstream-compose groff-base "${packaging[@]}") ;;
 package) packages+=("${packaging[@]}") ;;
 esac
