@@ -86,9 +86,14 @@ void ShapedWindow::FollowScreen() {
     followedRatio_ = ratio;
     // The platform's pixels are logical pixels scaled by Qt's own factor; the
     // rest of the ratio, if any, is the platform's business (Wayland's).
-    const qreal platformScale = ratio / handle->handle()->devicePixelRatio();
+    QPlatformWindow& platformWindow = *handle->handle();
+    const qreal platformScale = ratio / platformWindow.devicePixelRatio();
+    const QSize platformSize = (QSizeF(size_) * platformScale).toSize();
+    if (platformWindow.geometry().size() != platformSize) {
+        platformWindow.setGeometry(QRect(platformWindow.geometry().topLeft(), platformSize));
+    }
     platformMask_ = OutlineAtRatio(outline_, platformScale);
-    handle->handle()->setMask(platformMask_);
+    platformWindow.setMask(platformMask_);
 }
 
 } // namespace zorvik

@@ -18,10 +18,16 @@ QPainterPath SmoothContour(int width, int height, std::span<const Band> upperBan
     for (auto band = upperBands.rbegin(); band != upperBands.rend(); ++band) {
         bands.push_back({height - band->bottom, height - band->top, band->inset});
     }
+    // The line runs through the middle of each band's end, except that the
+    // first and last bands lie flat along the top and bottom edges, as the
+    // middle band lies along the sides.
     QPolygonF left;
     for (std::size_t i = 0; i < bands.size(); ++i) {
         const Band& band = bands[i];
-        left << QPointF(band.inset, (band.top + band.bottom) / 2.0);
+        const qreal y = i == 0                  ? band.top
+                        : i + 1 == bands.size() ? band.bottom
+                                                : (band.top + band.bottom) / 2.0;
+        left << QPointF(band.inset, y);
         if (i + 1 < bands.size()) {
             left << QPointF((band.inset + bands[i + 1].inset) / 2.0, band.bottom);
         }

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "modal_window.h"
+
+#include "widgets/shaped_window.h"
+#include "widgets/smooth_outline.h"
+#include "widgets/window_outlines.h"
+
+#include <QScreen>
+#include <qpa/qplatformwindow.h>
+#include <ranges>
+
+using namespace zorvik;
+using namespace zorvik::testing;
+
+// Runs on two screens, an ordinary one and one at twice its pixel ratio.
+class ScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QCOMPARE(QGuiApplication::screens().size(), 2); }
+
+    // Moved to a screen of another pixel ratio, the main window keeps its
+    // size and shape in logical pixels, so it grows in device pixels with a
+    // mask made anew at the device resolution; otherwise a quarter of it
+    // would show at the new ratio, cut by the old mask.
+    void theWindowFollowsItsScreen() {
+        OpenedGame main;
+        QWindow& window = *main.table.windowHandle();
+        const auto& shape = *main.table.findChild<ShapedWindow*>();
+        for (QScreen* screen : QGuiApplication::screens() | std::views::reverse) {
+            window.setScreen(screen);
+            const qreal ratio = screen->devicePixelRatio();
+            const QRegion outline = OutlineAtRatio(MainWindowOutline(), ratio);
+            QTRY_COMPARE(shape.platformMask(), outline);
+            QCOMPARE(window.handle()->geometry().size(), QSize(801, 551) * ratio);
+            QCOMPARE(main.table.size(), QSize(801, 551));
+        }
+    }
+};
+
+QTEST_MAIN(ScreensTest)
+#include "screens_test.moc"
