@@ -8,6 +8,8 @@
 #include "widgets/main_window_layout.h"
 #include "widgets/names_layout.h"
 #include "widgets/settings_layout.h"
+#include "widgets/smooth_outline.h"
+#include "widgets/window_outlines.h"
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
@@ -33,6 +35,8 @@ namespace names_dialog = zorvik::layout::names;
 namespace settings_window = zorvik::layout::settings;
 
 constexpr int kTickMs = 150;
+// Room for the main window at twice the scale.
+constexpr QSize kScreen{1920, 1200};
 constexpr int kColumns = 30;
 constexpr int kRedRow = 3;
 constexpr QPoint kPauseBall = main_window::kPauseButton.topLeft();
@@ -93,6 +97,19 @@ int HeadOf(const QImage& shot, const QImage& colour, int row) {
     return walked == cells.size() && walked >= 6 ? head : -1;
 }
 
+// The bounding box of the pixels in which two pictures differ.
+QRect Difference(const QImage& before, const QImage& after) {
+    QRect box;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
 } // namespace
 
 class PlayTest : public QObject {
@@ -118,7 +135,9 @@ private slots:
         // Xvfb prints its display number once it takes connections, and
         // exits instead when another server has the number.
         for (int display = 150; display < 200 && !env_.contains(u"DISPLAY"_s); ++display) {
-            QProcess& xvfb = Launch(u"Xvfb :%1 -screen 0 1280x1024x24 -displayfd 1"_s.arg(display),
+            QProcess& xvfb = Launch(u"Xvfb :%1 -screen 0 %2x%3x24 -displayfd 1"_s.arg(display)
+                                        .arg(kScreen.width())
+                                        .arg(kScreen.height()),
                                     u"e2e-xvfb.log"_s);
             if (xvfb.waitForReadyRead(15000) && xvfb.readLine().toInt() == display) {
                 env_.insert(u"DISPLAY"_s, u":%1"_s.arg(display));
@@ -225,19 +244,91 @@ private slots:
                  "the game failed at exit; see e2e-game.log");
     }
 
+    // At twice the scale (a 200 % desktop) the main window is twice as large
+    // in device pixels, its corners are cut at the device resolution along
+    // the smooth outline, not as the 1x staircase doubled, and its pictures
+    // are painted for that resolution, not 1x pixels doubled. Help opens
+    // with its frame centred on the screen.
+    void sharpRoundAndCentredAtTwiceTheScale() {
+        const QImage desktop = Root();
+        QProcess& game = Launch(u"\"%1\""_s.arg(env_.value(u"ZORVIK_GAME"_s)), u"e2e-game-2x.log"_s,
+                                {{u"QT_SCALE_FACTOR"_s, u"2"_s}});
+        QVERIFY2(game.waitForStarted(), qPrintable(game.errorString()));
+        window_ = Window(u"Zorvik"_s, 90000);
+        const QRect placed = Geometry(window_);
+        QCOMPARE(placed.size(), QSize(1602, 1102));
+        QVERIFY(Wait([&] { return Look(placed.size()); }));
+        QVERIFY(SetRunning(false, 2));
+        const QImage shot = Root();
+        Save("06-twice-the-scale");
+
+        const QRegion outline = zorvik::OutlineAtRatio(zorvik::MainWindowOutline(), 2);
+        int wrong = 0;
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(1542, 0), QPoint(0, 1042), QPoint(1542, 1042)}) {
+            for (int y = corner.y(); y < corner.y() + 60; ++y) {
+                for (int x = corner.x(); x < corner.x() + 60; ++x) {
+                    const QPoint at = placed.topLeft() + QPoint(x, y);
+                    const bool behind = shot.pixel(at) == desktop.pixel(at);
+                    wrong += behind == outline.contains(QPoint(x, y));
+                }
+            }
+        }
+        QCOMPARE(wrong, 0);
+
+        // The round buttons: 1x pixels doubled would fill every 2 x 2 block
+        // with one colour.
+        const QRect buttons = QRect(main_window::kPauseButton.topLeft() * 2,
+                                    main_window::kExitButton.bottomRight() * 2)
+                                  .translated(placed.topLeft());
+        int blocks = 0;
+        int mixed = 0;
+        for (int y = buttons.top(); y < buttons.bottom(); y += 2) {
+            for (int x = buttons.left(); x < buttons.right(); x += 2) {
+                const QRgb first = shot.pixel(x, y);
+                ++blocks;
+                mixed += shot.pixel(x + 1, y) != first || shot.pixel(x, y + 1) != first ||
+                         shot.pixel(x + 1, y + 1) != first;
+            }
+        }
+        QVERIFY2(mixed * 4 > blocks, qPrintable(u"%1 of %2 blocks"_s.arg(mixed).arg(blocks)));
+
+        QVERIFY(Click(window_, main_window::kHelpButton.center() * 2));
+        const QString help = Window(u"Help"_s);
+        QVERIFY2(!help.isEmpty(), "the help ball opened no help window");
+        const QRect frame =
+            Wait([&] { return Root() != shot; }) ? Difference(shot, Root()) : QRect();
+        shot_ = Root();
+        Save("07-help");
+        const QPoint offCentre = frame.center() - QRect(QPoint(), kScreen).center();
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(u"the help frame lies %1, %2 off the centre"_s.arg(offCentre.x())
+                                .arg(offCentre.y())));
+        QVERIFY(Xdo(u"windowactivate --sync %1 key --clearmodifiers alt+F4"_s.arg(help)));
+        QVERIFY2(Closed(u"Help"_s), "the help window did not close");
+        QVERIFY(Click(window_, main_window::kExitButton.center() * 2));
+        QVERIFY2(game.waitForFinished(15000), "the game still runs after the exit ball");
+    }
+
 private:
     // Starts `command` on the test's display, its errors into `log`. Should
     // the test die before it can clean up, what it started goes with it.
-    QProcess& Start(QProcess& process, const QString& command, const QString& log = {}) {
+    QProcess& Start(QProcess& process, const QString& command, const QString& log = {},
+                    const QList<std::pair<QString, QString>>& extraEnv = {}) {
         QStringList arguments = QProcess::splitCommand(command);
-        process.setProcessEnvironment(env_);
+        QProcessEnvironment env = env_;
+        for (const auto& [name, value] : extraEnv) {
+            env.insert(name, value);
+        }
+        process.setProcessEnvironment(env);
         process.setStandardErrorFile(log);
         process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process.start(arguments.takeFirst(), arguments);
         return process;
     }
-    QProcess& Launch(const QString& command, const QString& log) {
-        return Start(*new QProcess(this), command, log);
+    QProcess& Launch(const QString& command, const QString& log,
+                     const QList<std::pair<QString, QString>>& extraEnv = {}) {
+        return Start(*new QProcess(this), command, log, extraEnv);
     }
     // Runs a tool: its output, or nothing if it failed or outlasted the
     // timeout (and was killed).
@@ -262,22 +353,44 @@ private:
         return Wait([&] { return !Xdo(u"search --onlyvisible --name ^%1$"_s.arg(title)); });
     }
     // Takes a picture of the main window into shot_.
-    bool Look() {
+    bool Look(QSize size = main_window::kClientArea) {
         const auto ppm = Run(u"import -silent -window %1 -depth 8 ppm:-"_s.arg(window_));
         shot_ = QImage::fromData(ppm.value_or(""), "PPM");
-        return shot_.size() == main_window::kClientArea;
+        return shot_.size() == size;
+    }
+    // A picture of the whole screen.
+    QImage Root() {
+        const auto ppm = Run(u"import -silent -window root -depth 8 ppm:-"_s);
+        return QImage::fromData(ppm.value_or(""), "PPM");
+    }
+    // Where a window lies on the screen, without its frame.
+    QRect Geometry(const QString& window) {
+        const QString shell =
+            QString::fromLatin1(Xdo(u"getwindowgeometry --shell %1"_s.arg(window)).value_or(""));
+        QMap<QString, int> values;
+        for (const QString& line : shell.split(u'\n', Qt::SkipEmptyParts)) {
+            values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
+        }
+        return {values[u"X"_s], values[u"Y"_s], values[u"WIDTH"_s], values[u"HEIGHT"_s]};
     }
     // Pictures go into the working directory, to look at when a step fails.
     void Save(const char* step) const { shot_.save(u"e2e-%1.png"_s.arg(QLatin1String(step))); }
 
     // Clicks the Pause ball if need be, until it shows the game running or
-    // paused.
-    bool SetRunning(bool running) {
-        const auto shows = [&](bool on) { return Shows(shot_, kPauseBall, on ? pause_ : play_); };
-        if (Wait([&] { return Look() && (shows(true) || shows(false)); }) && shows(!running)) {
-            Click(window_, main_window::kPauseButton.center());
+    // paused; at twice the scale its pictures are their @2x twins.
+    bool SetRunning(bool running, int scale = 1) {
+        const auto picture = [&](const QImage& once, const QImage& twice) {
+            return scale == 1 ? once : twice;
+        };
+        const auto shows = [&](bool on) {
+            return Shows(shot_, kPauseBall * scale,
+                         on ? picture(pause_, pause2x_) : picture(play_, play2x_));
+        };
+        const QSize size = main_window::kClientArea * scale;
+        if (Wait([&] { return Look(size) && (shows(true) || shows(false)); }) && shows(!running)) {
+            Click(window_, main_window::kPauseButton.center() * scale);
         }
-        return Wait([&] { return Look() && shows(running); });
+        return Wait([&] { return Look(size) && shows(running); });
     }
 
     QTemporaryDir runtimeDir_;
@@ -287,6 +400,8 @@ private:
     QImage shot_;
     const QImage pause_{u":/main/pause.png"_s};
     const QImage play_{u":/main/play.png"_s};
+    const QImage pause2x_{u":/main/pause@2x.png"_s};
+    const QImage play2x_{u":/main/play@2x.png"_s};
     const QImage red_{u":/cells/snake-red.png"_s};
     const QImage green_{u":/cells/snake-green.png"_s};
 };
