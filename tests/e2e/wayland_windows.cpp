@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
         }
         ReportWhenShown(window.settings(), "settings");
         QTimer::singleShot(0, &window, [&] {
-            QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Label4")), Qt::LeftButton);
+            QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("setupWord")), Qt::LeftButton);
         });
     });
     return QApplication::exec();

@@ -11,7 +11,7 @@
 #include <ranges>
 
 using namespace zorvik;
-using namespace zorvik::testing;
+using namespace zorvik::testkit;
 
 // Runs on two screens, an ordinary one and one at twice its pixel ratio.
 class ScreensTest : public QObject {
