@@ -21,7 +21,8 @@ BoardView::BoardView(const SnakeGame& game, const PictureBook& book, QWidget* pa
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const auto& cells = game_.cellPictures();
-    const qreal ratio = devicePixelRatioF();
+    // Pictures for the pixels painted into, be they a screen's or an image's.
+    const qreal ratio = painter.device()->devicePixelRatioF();
     for (int c = 0; c < kCells; ++c) {
         const QPixmap& pixmap = book_.Pixmap(cells[c], ratio);
         if (!pixmap.isNull()) {

@@ -221,7 +221,7 @@ void MainWindow::ShowEndScreen(const EndScreenContent& content) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    shape_->PaintBackground(painter, book_.Pixmap(background_, devicePixelRatioF()));
+    shape_->PaintBackground(painter, book_.Pixmap(background_, painter.device()->devicePixelRatioF()));
 }
 
 // Tab belongs to player 2, never to focus navigation.

@@ -17,7 +17,8 @@ void PictureBox::setPicture(Picture picture) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, book_.Pixmap(picture_, devicePixelRatioF()));
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, book_.Pixmap(picture_, painter.device()->devicePixelRatioF()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

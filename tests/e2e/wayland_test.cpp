@@ -11,6 +11,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/prctl.h>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -89,7 +90,7 @@ private slots:
             Start(env_.value(u"ZORVIK_WAYLAND_WINDOWS"_s), {}, u"wayland-client.log"_s, clientEnv);
         QVERIFY2(Said("main"), "no main window; see wayland-client.log");
         const QImage main = Settled();
-        main.save(u"wayland-1-main.png"_s);
+        main.save(u"wayland-main.png"_s);
         const QRect mainBox = Difference(desktop_, main);
         // The picture's size: nothing is painted in the window's margin
         // beyond it.
@@ -99,16 +100,23 @@ private slots:
         }
         QVERIFY(main.pixel(mainBox.center()) != kDesktop);
 
-        client_->write("settings\n");
-        QVERIFY2(Said("settings"), "no settings window; see wayland-client.log");
-        const QImage settings = Settled();
-        settings.save(u"wayland-2-settings.png"_s);
-        const QRect settingsBox = Difference(main, settings);
-        QCOMPARE(settingsBox.size(), QSize(428, 507));
-        for (const QPoint corner : Corners(settingsBox)) {
-            QCOMPARE(settings.pixel(corner), main.pixel(corner));
+        // Each dialog over the main window, alone: the settings window
+        // (428 x 507, its picture's last row cut off) and the names dialog
+        // (its first row outside its outline).
+        const std::tuple<const char*, const char*, QSize> dialogs[] = {
+            {"settings", "Settings", QSize(428, 507)}, {"names", "names", QSize(358, 150)}};
+        for (const auto& [request, shown, size] : dialogs) {
+            client_->write(QByteArray(request) + '\n');
+            QVERIFY2(Said(shown), "no dialog came up; see wayland-client.log");
+            const QImage dialog = Settled();
+            dialog.save(u"wayland-%1.png"_s.arg(QLatin1String(request)));
+            const QRect box = Difference(main, dialog);
+            QCOMPARE(box.size(), size);
+            for (const QPoint corner : Corners(box)) {
+                QCOMPARE(dialog.pixel(corner), main.pixel(corner));
+            }
+            QVERIFY(dialog.pixel(box.center()) != main.pixel(box.center()));
         }
-        QVERIFY(settings.pixel(settingsBox.center()) != main.pixel(settingsBox.center()));
     }
 
 private:

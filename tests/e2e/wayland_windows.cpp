@@ -2,10 +2,11 @@
 // Copyright (c) 2026 the Zorvik developers
 //
 // The game's main window, paused so that nothing moves between two
-// pictures of it, and on the line "settings" on standard input its settings
-// window, opened with a click on Setup. Prints "main" and "settings" once
-// each is on the screen. The Wayland end-to-end test photographs them, as
-// a compositor without input devices lets no one click.
+// pictures of it; on the line "settings" on standard input its settings
+// window, opened with a click on Setup, and on the line "names" the names
+// dialog instead, opened with a click on player 1's name. Prints "main",
+// "Settings" and "names" (the windows' object names) once each is on the screen. The Wayland
+// end-to-end test photographs them, as a compositor without input devices lets no one click.
 #include "settings/settings_window.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
@@ -20,11 +21,14 @@
 
 namespace {
 
-// Prints `name` once the window is on the screen and painted.
-void ReportWhenShown(QWidget& window, const char* name) {
-    auto* poll = new QTimer(&window);
-    QObject::connect(poll, &QTimer::timeout, poll, [&window, name, poll] {
-        if (window.isVisible() && window.windowHandle()->isExposed()) {
+// Prints `name` once the modal window of that object name is on the screen
+// and painted.
+void ReportWhenShown(QObject& owner, const char* name) {
+    auto* poll = new QTimer(&owner);
+    QObject::connect(poll, &QTimer::timeout, poll, [name, poll] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (window != nullptr && window->objectName() == QLatin1String(name) &&
+            window->windowHandle()->isExposed()) {
             poll->deleteLater();
             // A moment for the first frame to reach the compositor.
             QTimer::singleShot(300, [name] {
@@ -44,7 +48,17 @@ int main(int argc, char* argv[]) {
     zorvik::MainWindow window(book, 1);
     window.SetTimerEnabled(false);
     window.show();
-    ReportWhenShown(window, "main");
+    auto* shown = new QTimer(&window);
+    QObject::connect(shown, &QTimer::timeout, shown, [&window, shown] {
+        if (window.windowHandle()->isExposed()) {
+            shown->deleteLater();
+            QTimer::singleShot(300, [] {
+                std::printf("main\n");
+                std::fflush(stdout);
+            });
+        }
+    });
+    shown->start(20);
 
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
@@ -53,9 +67,14 @@ int main(int argc, char* argv[]) {
             input.setEnabled(false);
             return;
         }
-        ReportWhenShown(window.settings(), "settings");
-        QTimer::singleShot(0, &window, [&] {
-            QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("setupWord")), Qt::LeftButton);
+        const bool settings = QByteArray(line).trimmed() == "settings";
+        ReportWhenShown(window, settings ? "Settings" : "names");
+        if (QWidget* open = QApplication::activeModalWidget()) {
+            open->close();
+        }
+        QTimer::singleShot(0, &window, [&window, settings] {
+            const char* control = settings ? "setupWord" : "player1Name";
+            QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(control)), Qt::LeftButton);
         });
     });
     return QApplication::exec();
