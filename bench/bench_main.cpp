@@ -7,6 +7,9 @@
 // whole run. It draws offscreen: no display is needed.
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef ZORVIK_BENCH_SCALE_FACTOR
+    qputenv("QT_SCALE_FACTOR", ZORVIK_BENCH_SCALE_FACTOR);
+#endif
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

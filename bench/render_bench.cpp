@@ -94,10 +94,16 @@ struct LevelSevenDuel {
     SnakeGame prepared{game};
 };
 
+// An image to paint a widget into, at the pixel ratio of its screen.
+QImage ImageFor(const QWidget& widget) {
+    QImage image(widget.size() * widget.devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(widget.devicePixelRatioF());
+    return image;
+}
+
 // One tick and the board's repaint, as the window does at every timer
-// event, on a screen of the argument's pixel ratio (the board's pictures
-// then come at twice the detail). A tick changes the game, so each one
-// starts from the prepared game and only the tick and the painting are timed.
+// event. A tick changes the game, so each one starts from the prepared game
+// and only the tick and the painting are timed.
 void BM_TickAndBoardRepaint(benchmark::State& state) {
     LevelSevenDuel duel;
     if (!duel.TicksFreely()) {
@@ -105,9 +111,7 @@ void BM_TickAndBoardRepaint(benchmark::State& state) {
         return;
     }
     auto* board = duel.table.findChild<BoardView*>();
-    const auto ratio = static_cast<int>(state.range(0));
-    QImage image(board->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
+    QImage image = ImageFor(*board);
     for (auto _ : state) {
         duel.game = duel.prepared;
         const auto start = std::chrono::steady_clock::now();
@@ -117,12 +121,12 @@ void BM_TickAndBoardRepaint(benchmark::State& state) {
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
     }
 }
-BENCHMARK(BM_TickAndBoardRepaint)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickAndBoardRepaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // The whole main window painted: background, buttons, panel and board.
 void BM_MainWindowRepaint(benchmark::State& state) {
     LevelSevenDuel duel;
-    QImage image(duel.table.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image = ImageFor(duel.table);
     for (auto _ : state) {
         duel.table.render(&image);
     }
