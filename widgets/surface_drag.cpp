@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "widgets/surface_drag.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QWidget>
@@ -48,9 +48,7 @@ bool SurfaceDrag::eventFilter(QObject*, QEvent* event) {
         const auto& move = static_cast<const QMouseEvent&>(*event);
         if (grabOffset_) {
             window_.move((move.globalPosition() - *grabOffset_).toPoint());
-        } else if (pressedAt_ && (move.buttons() & button_) &&
-                   (move.globalPosition() - *pressedAt_).manhattanLength() >=
-                       QApplication::startDragDistance()) {
+        } else if (pressedAt_ && (move.buttons() & button_)) {
             Start(move);
         }
         break;
