@@ -3,6 +3,7 @@
 #include "engine/snake_game.h"
 #include "tests/engine/game_access.h"
 #include "ui/board_view.h"
+#include "ui/elided_label.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
 
@@ -132,6 +133,19 @@ void BM_MainWindowRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MainWindowRepaint)->Unit(benchmark::kMicrosecond);
+
+// A player's name label repainted while it holds a 100,000-character name,
+// as after every dialog closes: the name is elided once, when it is set.
+void BM_LongNameRepaint(benchmark::State& state) {
+    LevelSevenDuel duel;
+    auto& label = *duel.table.findChild<ElidedLabel*>(QStringLiteral("player1Name"));
+    label.setText(QString(100000, u'W'));
+    QImage image = ImageFor(label);
+    for (auto _ : state) {
+        label.render(&image);
+    }
+}
+BENCHMARK(BM_LongNameRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace zorvik
