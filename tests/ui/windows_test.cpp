@@ -196,8 +196,8 @@ private slots:
             Click(settings, "campaignOption");
             for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right}) {
                 QTest::keyClick(settings.windowHandle(), key);
+                QVERIFY(settings.findChild<QRadioButton*>("campaignOption")->isChecked());
             }
-            QVERIFY(settings.findChild<QRadioButton*>("campaignOption")->isChecked());
         });
     }
 
