@@ -49,5 +49,6 @@ for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-lato fonts-libe
     fonts-dejavu-core; do
     grep -qE "(^|, )$package( \(|,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
+[ "$(control Recommends)" = qt6-wayland ] || fail "Recommends: $(control Recommends)"
 
 exit $failed
