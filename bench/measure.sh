@@ -3,37 +3,49 @@
 # Copyright (c) 2026 the Zorvik developers
 #
 # Measures the Release game as a player runs it, on a private X display with
-# a window manager: the time from launch to the first painted frame, the CPU
-# it uses at the fastest speed, its peak memory, and the real period of its
-# ticks. Usage: bench/measure.sh [BUILD_DIR]. The display is :97 unless
-# ZORVIK_MEASURE_DISPLAY names another number.
+# a window manager: the time from launch to the first painted frame; the CPU
+# of a two-player game at the fastest speed, steered with keys, beside the
+# floor program (a bare Qt window doing the least a snake game can do), at
+# scale 1 and 2; the game's peak memory; and the real period of its ticks.
+#
+# Usage: bench/measure.sh [BUILD_DIR]. It takes the first free X display
+# from :$ZORVIK_MEASURE_DISPLAY_FROM (default 120) on. When it fails, it
+# keeps its logs and says where.
 set -euo pipefail
 
 build=${1:-build}
 game=$build/zorvik
+floor=$build/bench/measure/zorvik_floor
 first_frame=$build/bench/measure/zorvik_first_frame
 tick_period=$build/bench/measure/zorvik_tick_period
-display=:${ZORVIK_MEASURE_DISPLAY:-97}
-launches=5
-cpu_seconds=20
+first_display=${ZORVIK_MEASURE_DISPLAY_FROM:-120}
+launches=9
+cpu_windows=3
+cpu_seconds=10
 work=$(mktemp -d /tmp/zorvik-measure.XXXXXX)
 
-# Places on the main window and the settings window, in window pixels.
+# Places on the main window and the settings window, in logical pixels.
 setup_hot_spot=(719 201)
 pause_ball=(597 50)
+player_picture=(96 402)
 fastest_speed=(376 241)
 settings_yes=(147 469)
 board_probe=(31 34 480 480)
 
 started=()
-game_pid=
+finished=false
 cleanup() {
-    local pid
-    for pid in $game_pid "${started[@]}"; do
+    local i pid
+    for ((i = ${#started[@]} - 1; i >= 0; --i)); do
+        pid=${started[i]}
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
-    rm -rf "$work"
+    if $finished; then
+        rm -rf "$work"
+    else
+        echo "measure: the logs are kept in $work" >&2
+    fi
 }
 trap cleanup EXIT
 
@@ -42,26 +54,41 @@ fail() {
     exit 1
 }
 
-for program in "$game" "$first_frame" "$tick_period"; do
+for program in "$game" "$floor" "$first_frame" "$tick_period"; do
     [ -x "$program" ] || fail "$program is missing: run 'make measure'"
 done
-[ -e "/tmp/.X${display#:}-lock" ] && fail "display $display is in use; set ZORVIK_MEASURE_DISPLAY"
 
-export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-started+=($!)
-for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
+
+# Xvfb writes its display number to the pipe once it takes connections, and
+# exits without a word when another server holds the number. The screen
+# holds the game at scale 2 beside the floor without overlap.
+mkfifo "$work/display"
+for ((n = first_display; n < first_display + 100; ++n)); do
+    Xvfb ":$n" -screen 0 3840x2160x24 -nolisten tcp -displayfd 3 3>"$work/display" \
+        >>"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    if read -r -t 30 taken <"$work/display" && [ "$taken" = "$n" ]; then
+        started+=("$xvfb")
+        export DISPLAY=:$n
+        break
+    fi
+    kill "$xvfb" 2>/dev/null || true
+    wait "$xvfb" 2>/dev/null || true
 done
+[ -n "${DISPLAY:-}" ] || fail "no free X display from :$first_display; see $work/xvfb.log"
+
+# The window manager is in charge once it answers for the desktops.
 openbox >"$work/openbox.log" 2>&1 &
-started+=($!)
-for _ in $(seq 100); do
-    xdotool get_num_desktops >/dev/null 2>&1 && break
-    sleep 0.1
+openbox=$!
+started+=("$openbox")
+deadline=$((SECONDS + 60))
+until xdotool get_num_desktops >/dev/null 2>&1; do
+    kill -0 "$openbox" 2>/dev/null || fail "the window manager exited; see $work/openbox.log"
+    ((SECONDS < deadline)) || fail "the window manager did not start in 60 s"
+    sleep 0.05
 done
-xdotool get_num_desktops >/dev/null 2>&1 || fail "the window manager did not start"
 
 # Waits for the visible window of the given title and prints its id.
 window_of() {
@@ -74,9 +101,9 @@ origin_of() {
         awk -F= '$1 == "X" { x = $2 } $1 == "Y" { y = $2 } END { print x, y }'
 }
 
-# Clicks at a point of a window given by its screen origin.
+# Clicks a point given in logical pixels of a window at a screen origin.
 click_at() {
-    xdotool mousemove --sync $(($1 + $3)) $(($2 + $4)) click 1
+    xdotool mousemove --sync $(($1 + $3 * scale)) $(($2 + $4 * scale)) click 1
 }
 
 # Prints the red, green and blue of one pixel on the screen.
@@ -86,7 +113,7 @@ pixel_at() {
 
 # Prints a checksum of the board's pixels on the screen.
 board_pixels() {
-    import -window root -crop "${board_probe[2]}x${board_probe[3]}+$(($1 + board_probe[0]))+$(($2 + board_probe[1]))" \
+    import -window root -crop "$((board_probe[2] * scale))x$((board_probe[3] * scale))+$(($1 + board_probe[0] * scale))+$(($2 + board_probe[1] * scale))" \
         rgb:- | md5sum
 }
 
@@ -97,12 +124,13 @@ board_moves() {
     [ "$(board_pixels "$@")" != "$before" ]
 }
 
-# utime + stime of a process, in clock ticks.
-cpu_ticks() {
-    local stat fields
-    stat=$(<"/proc/$1/stat")
-    read -r -a fields <<<"${stat##*) }"
-    echo $((fields[11] + fields[12]))
+# Nanoseconds on a CPU of all the threads of a process.
+cpu_ns() {
+    cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f\n", sum }'
+}
+
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
 
 echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'), load average $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -111,51 +139,85 @@ echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'), load ave
 # window every millisecond and stops the clocks when the window is mapped,
 # when a board cell shows its painted colour, and when the snake shows.
 for _ in $(seq "$launches"); do
-    "$first_frame" "$game" || exit 1
+    "$first_frame" "$game" || fail "the first frame was not measured"
 done | tee "$work/launches" | sed 's/^/launch: /'
-awk '{ gsub(/,/, ""); mapped[NR] = $3; frame[NR] = $7; snake[NR] = $11 }
-    function median(v, n,   i, j, t) {
-        for (i = 2; i <= n; ++i) for (j = i; j > 1 && v[j - 1] > v[j]; --j) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
-        return v[int((n + 1) / 2)]
-    }
-    END { printf "medians over %d launches: window mapped %.1f ms, first frame %.1f ms, snake shown %.1f ms\n",
-          NR, median(mapped, NR), median(frame, NR), median(snake, NR) }' "$work/launches"
+# The launches' lines read "window mapped A ms, first frame B ms, snake shown C ms".
+launch_median() {
+    tr -d , <"$work/launches" | awk -v f="$1" '{ print $f }' | median
+}
+echo "first frame, median of $launches launches: window mapped $(launch_median 3) ms," \
+    "first frame $(launch_median 7) ms, snake shown $(launch_median 11) ms"
 
-# 2. CPU and memory at the fastest speed, set through the settings window.
-"$game" >"$work/game.log" 2>&1 &
-game_pid=$!
-main=$(window_of Zorvik)
-[ -n "$main" ] || fail "the main window did not appear"
-read -r main_x main_y <<<"$(origin_of "$main")"
-click_at "$main_x" "$main_y" "${setup_hot_spot[@]}"
-settings=$(window_of SETTINGS)
-[ -n "$settings" ] || fail "the settings window did not open"
-read -r settings_x settings_y <<<"$(origin_of "$settings")"
-click_at "$settings_x" "$settings_y" "${fastest_speed[@]}"
-read -r red green _ <<<"$(pixel_at $((settings_x + fastest_speed[0])) $((settings_y + fastest_speed[1])))"
-((red > 200 && green < 120)) || fail "the fastest speed segment did not light up"
-click_at "$settings_x" "$settings_y" "${settings_yes[@]}"
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^SETTINGS$' >/dev/null 2>&1 || break
-    sleep 0.1
+# 2. CPU and memory of a two-player game at the fastest speed, set through
+# the settings window, with both players steering; the floor runs beside it.
+# Player 1 zigzags down and right, player 2 up and right.
+steer() {
+    while true; do
+        xdotool key Down w
+        sleep 0.3
+        xdotool key Right d
+        sleep 0.3
+    done
+}
+
+for scale in 1 2; do
+    QT_SCALE_FACTOR=$scale "$floor" >"$work/floor-$scale.log" 2>&1 &
+    floor_pid=$!
+    started+=("$floor_pid")
+    window_of "Zorvik floor" >/dev/null || fail "the floor window did not appear"
+    QT_SCALE_FACTOR=$scale "$game" >"$work/game-$scale.log" 2>&1 &
+    game_pid=$!
+    started+=("$game_pid")
+    main=$(window_of Zorvik)
+    [ -n "$main" ] || fail "the main window did not appear at scale $scale"
+    read -r main_x main_y <<<"$(origin_of "$main")"
+    click_at "$main_x" "$main_y" "${setup_hot_spot[@]}"
+    settings=$(window_of SETTINGS)
+    [ -n "$settings" ] || fail "the settings window did not open at scale $scale"
+    read -r settings_x settings_y <<<"$(origin_of "$settings")"
+    click_at "$settings_x" "$settings_y" "${player_picture[@]}"
+    click_at "$settings_x" "$settings_y" "${fastest_speed[@]}"
+    read -r red green _ <<<"$(pixel_at $((settings_x + fastest_speed[0] * scale)) $((settings_y + fastest_speed[1] * scale)))"
+    ((red > 200 && green < 120)) || fail "the fastest speed segment did not light up at scale $scale"
+    click_at "$settings_x" "$settings_y" "${settings_yes[@]}"
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^SETTINGS$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    click_at "$main_x" "$main_y" "${pause_ball[@]}"
+    xdotool windowactivate --sync "$main"
+    board_moves "$main_x" "$main_y" || fail "the game did not resume at scale $scale"
+    steer >/dev/null 2>&1 &
+    steering=$!
+    started+=("$steering")
+
+    for ((w = 1; w <= cpu_windows; ++w)); do
+        game_start=$(cpu_ns "$game_pid")
+        floor_start=$(cpu_ns "$floor_pid")
+        start_ns=$(date +%s%N)
+        sleep "$cpu_seconds"
+        game_end=$(cpu_ns "$game_pid")
+        floor_end=$(cpu_ns "$floor_pid")
+        end_ns=$(date +%s%N)
+        awk -v g=$((game_end - game_start)) -v f=$((floor_end - floor_start)) -v ns=$((end_ns - start_ns)) \
+            'BEGIN { printf "%.3f %.3f %.2f\n", 100 * g / ns, 100 * f / ns, g / f }' |
+            tee -a "$work/cpu-$scale" |
+            awk -v s="$scale" '{ printf "scale %d, %d s: game %s %%, floor %s %%, ratio %s\n", s, '"$cpu_seconds"', $1, $2, $3 }'
+    done
+    kill "$steering"
+    wait "$steering" 2>/dev/null || true
+    board_moves "$main_x" "$main_y" || fail "the game stopped during the CPU measurement at scale $scale"
+    game_cpu=$(cut -d' ' -f1 "$work/cpu-$scale" | median)
+    floor_cpu=$(cut -d' ' -f2 "$work/cpu-$scale" | median)
+    ratio=$(cut -d' ' -f3 "$work/cpu-$scale" | median)
+    echo "CPU at 25 ms, two players, scale $scale (median of $cpu_windows x $cpu_seconds s):" \
+        "game $game_cpu %, floor $floor_cpu % of one core, ratio $ratio"
+    echo "peak memory at scale $scale: $(awk '/^VmHWM/ { printf "%.1f MiB", $2 / 1024 }' "/proc/$game_pid/status") (VmHWM)"
+    kill "$game_pid" "$floor_pid"
+    wait "$game_pid" "$floor_pid" 2>/dev/null || true
 done
-click_at "$main_x" "$main_y" "${pause_ball[@]}"
-board_moves "$main_x" "$main_y" || fail "the game did not resume"
-
-ticks_per_second=$(getconf CLK_TCK)
-start_ticks=$(cpu_ticks "$game_pid")
-start_ns=$(date +%s%N)
-sleep "$cpu_seconds"
-end_ticks=$(cpu_ticks "$game_pid")
-end_ns=$(date +%s%N)
-board_moves "$main_x" "$main_y" || fail "the game stopped during the CPU measurement"
-awk -v t=$((end_ticks - start_ticks)) -v hz="$ticks_per_second" -v ns=$((end_ns - start_ns)) \
-    'BEGIN { printf "CPU at 25 ms: %.2f %% of one core over %.1f s\n", 100 * t / hz / (ns / 1e9), ns / 1e9 }'
-echo "peak memory: $(awk '/^VmHWM/ { printf "%.1f MiB", $2 / 1024 }' "/proc/$game_pid/status") (VmHWM)"
-kill "$game_pid"
-wait "$game_pid" 2>/dev/null || true
-game_pid=
 
 # 3. The real tick period: the real main window, whose timer's ticks a small
 # program records.
-"$tick_period"
+"$tick_period" || fail "the tick period was not measured"
+finished=true
