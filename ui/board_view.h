@@ -2,7 +2,14 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "engine/board.h"
+#include "engine/picture.h"
+
 #include <QWidget>
+#include <array>
+#include <optional>
+
+class QPainter;
 
 namespace zorvik {
 
@@ -10,19 +17,33 @@ class PictureBook;
 class SnakeGame;
 
 // The 30 x 30 board: paints every cell from the picture the game keeps for
-// it, each at its natural size from the cell's top-left corner.
+// it, each at its natural size from the cell's top-left corner, over the
+// main window's background. The game gives every cell its picture on every
+// tick, but only a few pictures change: the board remembers what each cell
+// shows and repaints only the cells whose picture differs.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
     BoardView(const SnakeGame& game, const PictureBook& book, QWidget* parent);
+
+    // Schedules a repaint of every cell whose picture in the game differs
+    // from the one it shows.
+    void ShowChanges();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    Picture PictureOf(int cell) const;
+    // Paints one cell within the region and records what it now shows.
+    void PaintCell(QPainter& painter, int cell, const QRegion& region);
+
     const SnakeGame& game_;
     const PictureBook& book_;
+    // The picture each cell shows whole; none before its first paint, or
+    // after a paint that covered only part of it with another picture.
+    std::array<std::optional<Picture>, kCells> shown_{};
 };
 
 } // namespace zorvik

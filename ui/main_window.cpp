@@ -173,7 +173,7 @@ void MainWindow::ShowState() {
     player2Score_->setVisible(game_.player2ScoreShown());
     player1Power_->resize(qRound(one.power / kTwipsPerPixel), player1Power_->height());
     player2Power_->resize(qRound(two.power / kTwipsPerPixel), player2Power_->height());
-    board_->update();
+    board_->ShowChanges();
 }
 
 void MainWindow::ApplySettings(const GameOptions& options, SettingsChange change) {
