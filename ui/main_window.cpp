@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace zorvik {
@@ -83,6 +84,9 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
     gameTimer_.setObjectName(QStringLiteral("gameTimer"));
     gameTimer_.setTimerType(Qt::PreciseTimer);
     connect(&gameTimer_, &QTimer::timeout, this, &MainWindow::Tick);
+    // Where the platform composites, the window is translucent; elsewhere it
+    // paints every pixel it repaints, so Qt fills nothing under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent, !ShapedWindow::PlatformComposites());
     keys_.SteerFrom(this);
     qApp->installEventFilter(&keys_);
     // Keys come only through this program's windows, so a running game
@@ -165,6 +169,8 @@ void MainWindow::Tick() {
     ShowState();
 }
 
+// A label given its own text again, or a bar its own width, is not
+// repainted: Qt ignores such calls, so only what changed is painted.
 void MainWindow::ShowState() {
     const Player& one = game_.player(1);
     const Player& two = game_.player(2);
@@ -219,9 +225,29 @@ void MainWindow::ShowEndScreen(const EndScreenContent& content) {
     activateWindow();
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+// Where the platform composites, the window is translucent and its shaped
+// background is painted whole, clipped to the region. Elsewhere only the
+// parts of the picture that the paint asks for are copied, one rectangle of
+// its region at a time, which is faster than the whole picture through a
+// clip, above all when it is scaled; the window's colour fills what the
+// picture leaves bare.
+void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    shape_->PaintBackground(painter, book_.Pixmap(background_, painter.device()->devicePixelRatioF()));
+    const QPixmap& background = book_.Pixmap(background_, painter.device()->devicePixelRatioF());
+    if (ShapedWindow::PlatformComposites()) {
+        shape_->PaintBackground(painter, background);
+        return;
+    }
+    const QRect covered({}, background.deviceIndependentSize().toSize());
+    const qreal ratio = background.devicePixelRatio();
+    for (const QRect& area : event->region()) {
+        const QRect part = area & covered;
+        painter.drawPixmap(part, background,
+                           QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+    }
+    for (const QRect& bare : QRegion(rect()) - covered) {
+        painter.fillRect(bare, palette().window());
+    }
 }
 
 // Tab belongs to player 2, never to focus navigation.
