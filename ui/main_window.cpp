@@ -66,8 +66,13 @@ QWidget* MakePowerBar(QWidget* parent, const char* name, const QRect& geometry) 
     return bar;
 }
 
-QString ScoreText(float score) {
-    return QString::number(static_cast<double>(score), 'f', 0);
+// Writes a score into its label only when it changed: formatting it on
+// every tick would be the panel's main cost.
+void ShowScore(QLabel& label, float score, float& shown) {
+    if (score != shown) {
+        shown = score;
+        label.setText(QString::number(static_cast<double>(score), 'f', 0));
+    }
 }
 
 } // namespace
@@ -169,13 +174,13 @@ void MainWindow::Tick() {
     ShowState();
 }
 
-// A label given its own text again, or a bar its own width, is not
-// repainted: Qt ignores such calls, so only what changed is painted.
+// Only what changed is repainted: a score is written only when it changed,
+// and Qt ignores a bar given its own width or a label its own visibility.
 void MainWindow::ShowState() {
     const Player& one = game_.player(1);
     const Player& two = game_.player(2);
-    player1Score_->setText(ScoreText(one.score));
-    player2Score_->setText(ScoreText(two.score));
+    ShowScore(*player1Score_, one.score, shownScores_[0]);
+    ShowScore(*player2Score_, two.score, shownScores_[1]);
     player2Score_->setVisible(game_.player2ScoreShown());
     player1Power_->resize(qRound(one.power / kTwipsPerPixel), player1Power_->height());
     player2Power_->resize(qRound(two.power / kTwipsPerPixel), player2Power_->height());

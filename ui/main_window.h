@@ -11,6 +11,8 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <array>
+#include <cmath>
 #include <cstdint>
 
 class QLabel;
@@ -72,6 +74,8 @@ private:
     QTimer gameTimer_{this};
     Picture background_;
     ShapedWindow* shape_;
+    // The scores the panel shows; none before the first.
+    std::array<float, 2> shownScores_{std::nanf(""), std::nanf("")};
 
     BoardView* board_;
     PictureBox* pauseButton_;
