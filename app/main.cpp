@@ -8,9 +8,11 @@
 #include "widgets/picture_book.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QTextStream>
 #include <chrono>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -41,9 +43,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(zorvik::kVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(zorvik::kDesktopId));
     const auto app = zorvik::StartApplication(argc, argv);
-    if (const QString warning = zorvik::MissingFontsWarning(); !warning.isEmpty()) {
-        QTextStream(stderr) << "zorvik: " << warning << '\n';
-    }
+    // The font database takes some milliseconds to fill, and the first
+    // frame's text needs it: it fills on another core while the windows are
+    // made (QFontDatabase is thread-safe), and the fonts are checked once
+    // the main window is shown.
+    const std::jthread fonts([] { QFontDatabase::families(); });
     // Every window of the game shows its icon.
     QApplication::setWindowIcon(GameIcon());
 
@@ -52,5 +56,8 @@ int main(int argc, char* argv[]) {
         static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
     zorvik::MainWindow window(book, seed);
     window.show();
+    if (const QString warning = zorvik::MissingFontsWarning(); !warning.isEmpty()) {
+        QTextStream(stderr) << "zorvik: " << warning << '\n';
+    }
     return QApplication::exec();
 }
