@@ -120,8 +120,14 @@ int main(int argc, char* argv[]) {
     TickRecorder recorder(table, *timer);
     QTimer::singleShot(kSettleMilliseconds, [&recorder] { recorder.Start(); });
     // A game that stops ticking (an end screen, a pause) must not hang the run.
-    QTimer::singleShot(2 * TickRecorder::ExpectedMilliseconds(), [] {
-        std::fprintf(stderr, "the game stopped ticking\n");
+    QTimer::singleShot(2 * TickRecorder::ExpectedMilliseconds(), [timer] {
+        const QWidget* modal = QApplication::activeModalWidget();
+        std::fprintf(stderr, "the game stopped ticking: its timer is %s, %s\n",
+                     timer->isActive() ? "on" : "off",
+                     modal != nullptr ? "an end screen is up"
+                     : QGuiApplication::applicationState() == Qt::ApplicationActive
+                         ? "its window has the keyboard"
+                         : "its window lost the keyboard");
         QCoreApplication::exit(1);
     });
     return QApplication::exec();
