@@ -90,9 +90,15 @@ until xdotool get_num_desktops >/dev/null 2>&1; do
     sleep 0.05
 done
 
-# Waits for the visible window of the given title and prints its id.
+# Waits for the visible window of the given title and prints its id. A
+# search fails when a window vanishes under it, as a closed program's do.
 window_of() {
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+    local id deadline=$((SECONDS + 20))
+    until id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ]; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+    echo "$id"
 }
 
 # Prints a window's left and top edge on the screen.
@@ -168,12 +174,10 @@ for scale in 1 2; do
     QT_SCALE_FACTOR=$scale "$game" >"$work/game-$scale.log" 2>&1 &
     game_pid=$!
     started+=("$game_pid")
-    main=$(window_of Zorvik)
-    [ -n "$main" ] || fail "the main window did not appear at scale $scale"
+    main=$(window_of Zorvik) || fail "the main window did not appear at scale $scale"
     read -r main_x main_y <<<"$(origin_of "$main")"
     click_at "$main_x" "$main_y" "${setup_hot_spot[@]}"
-    settings=$(window_of SETTINGS)
-    [ -n "$settings" ] || fail "the settings window did not open at scale $scale"
+    settings=$(window_of SETTINGS) || fail "the settings window did not open at scale $scale"
     read -r settings_x settings_y <<<"$(origin_of "$settings")"
     click_at "$settings_x" "$settings_y" "${player_picture[@]}"
     click_at "$settings_x" "$settings_y" "${fastest_speed[@]}"
