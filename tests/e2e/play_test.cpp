@@ -4,6 +4,7 @@
 // Plays the real game on a private X server as a player would, with the mouse
 // and the keyboard, reading everything back from the screen. The environment
 // names the game (ZORVIK_GAME) and its leak suppressions (ZORVIK_LSAN_SUPPRESSIONS).
+#include "screen_difference.h"
 #include "ui/fonts.h"
 #include "widgets/main_window_layout.h"
 #include "widgets/names_layout.h"
@@ -26,6 +27,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using zorvik::testkit::Difference;
 
 // What a tool printed, or nothing if it failed.
 using Output = std::optional<QByteArray>;
@@ -95,19 +98,6 @@ int HeadOf(const QImage& shot, const QImage& colour, int row) {
         head = ahead(head);
     }
     return walked == cells.size() && walked >= 6 ? head : -1;
-}
-
-// The bounding box of the pixels in which two pictures differ.
-QRect Difference(const QImage& before, const QImage& after) {
-    QRect box;
-    for (int y = 0; y < after.height(); ++y) {
-        for (int x = 0; x < after.width(); ++x) {
-            if (before.pixel(x, y) != after.pixel(x, y)) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 // the test's own, on a plain green desktop, photographed with its
 // screenshooter. The environment names the program that shows the windows
 // (ZORVIK_WAYLAND_WINDOWS) and the leak suppressions (ZORVIK_LSAN_SUPPRESSIONS).
+#include "screen_difference.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,20 +19,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr QRgb kDesktop = qRgb(0x30, 0xc0, 0x30);
+using zorvik::testkit::Difference;
 
-// The bounding box of the pixels in which two pictures differ.
-QRect Difference(const QImage& before, const QImage& after) {
-    QRect box;
-    for (int y = 0; y < after.height(); ++y) {
-        for (int x = 0; x < after.width(); ++x) {
-            if (before.pixel(x, y) != after.pixel(x, y)) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
+constexpr QRgb kDesktop = qRgb(0x30, 0xc0, 0x30);
 
 // The four corner pixels of a rectangle.
 QList<QPoint> Corners(const QRect& box) {
