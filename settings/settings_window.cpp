@@ -129,7 +129,8 @@ void SettingsWindow::ShowOptions() {
 
 void SettingsWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    shape_->PaintBackground(painter, book_.Pixmap(pictures_.background, painter.device()->devicePixelRatioF()));
+    shape_->PaintBackground(
+        painter, book_.Pixmap(pictures_.background, painter.device()->devicePixelRatioF()));
 }
 
 // Placed once, over the main window's screen: after a drag the window opens
