@@ -13,24 +13,18 @@ namespace {
 const std::string kMarkup = "<b>Zo\xc3\xab</b> & \"%s\"";
 const std::string kLong(300, 'n');
 
-// One way a game ends. It starts as a new game in which player `meal[0]` (if
-// any) has eaten `meal[1]` and eats in the first tick; keys are tapped at the
-// given ticks, and the last tick ends the game.
+// One way a game ends: a new game of `players` on `level` (0 for a classic game) in which
+// player `eater` (if any) has eaten all but one food and eats in the first tick; keys are
+// tapped at the given ticks and the last of `ticks` ends the game. `after` holds the level
+// and the count of walls while the screen is up, then once it is gone, then both head cells.
 struct Ending {
     const char* name;
-    int players;
-    int level; // 0 for a classic game
-    std::array<int, 2> meal;
-    int ticks;
-    std::map<int, int> taps{};
-    std::set<int> held{};
-    bool collide = false;
-    float player2Power = kFullPower;
-
+    int players, level, eater, eaten, ticks;
+    std::map<int, int> taps;
+    bool biting; // player 1 holds Ctrl and player 2 has 170 power
+    bool collide;
     EndScreenContent screen;
-    std::array<int, 2> whileShown; // level, obstacles
-    std::array<int, 2> after;      // level, obstacles once the screen is gone
-    std::array<int, 2> heads;      // head cells once the tick is over
+    std::array<int, 6> after;
 };
 
 void PrintTo(const Ending& ending, std::ostream* out) {
@@ -40,158 +34,65 @@ void PrintTo(const Ending& ending, std::ostream* out) {
 using enum EndPicture;
 using namespace vk;
 
+// A campaign climbs a level per 25 food, and the new layout is laid only when the screen goes;
+// the 25th food of level 7 empties the board at once. Every game over sends a campaign back
+// to level 1 and the rest of the tick runs on the fresh game. In the bite, player 1 turns onto
+// snake 2 and rides along it: the turn beats the bite, a bite at 170 leaves 70, the next kills,
+// and player 2's keys are still read on the fresh game.
+// clang-format off
 const Ending kEndings[] = {
-    // A campaign climbs a level per 25 food; the new layout is laid only when the screen goes.
-    {"NextLevel",
-     2,
-     3,
-     {2, 24},
-     2,
-     {},
-     {},
-     false,
-     kFullPower,
-     {NextLevel, 4, {}},
-     {4, 204},
-     {4, 190},
-     {106, 166}},
-    {"LastLevelReached",
-     1,
-     6,
-     {1, 24},
-     2,
-     {},
-     {},
-     false,
-     kFullPower,
-     {NextLevel, 7, {}},
-     {7, 170},
-     {7, 284},
-     {106, 0}},
-    // The 25th food of level 7 wins the campaign and empties the board at once.
-    {"CampaignWon",
-     1,
-     7,
-     {1, 24},
-     2,
-     {},
-     {},
-     false,
-     kFullPower,
-     {CampaignWon, {}, {}},
-     {1, 0},
-     {1, 0},
-     {106, 0}},
-    {"ClassicWon",
-     1,
-     0,
-     {1, 99},
-     2,
-     {},
-     {},
-     false,
-     kFullPower,
-     {ClassicWon, {}, {}},
-     {1, 0},
-     {1, 0},
-     {106, 0}},
-    // Every game over sends a campaign back to level 1, and the rest of the tick
-    // runs on the fresh game.
-    {"CrashIntoAnObstacle",
-     1,
-     5,
-     {},
-     7,
-     {},
-     {},
-     false,
-     kFullPower,
-     {GameOver, {}, {}},
-     {1, 172},
-     {1, 0},
-     {105, 0}},
-    {"CrashIntoItsOwnBody",
-     2,
-     6,
-     {},
-     3,
-     {{0, Down}, {1, Left}, {2, Up}},
-     {},
-     false,
-     kFullPower,
-     {GameOver, {}, EndMessage{kLong, " Won", {}}},
-     {1, 170},
-     {1, 0},
-     {105, 165}},
-    {"Collision",
-     2,
-     6,
-     {},
-     2,
-     {{0, W}},
-     {},
-     true,
-     kFullPower,
-     {GameOver, {}, EndMessage{kLong, " Collided with ", kMarkup}},
-     {1, 170},
-     {1, 0},
-     {105, 165}},
-    // Player 1 turns onto snake 2 and rides along it, biting: the turn beats the bite, a bite
-    // at 170 leaves 70, the next kills, and player 2's keys are still read on the fresh game.
-    {"BittenToDeath",
-     2,
-     6,
-     {},
-     5,
-     {{0, Down}, {2, Right}, {4, S}},
-     {Control},
-     false,
-     170,
-     {GameOver, {}, EndMessage{kLong, " was bitten to death", {}}},
-     {1, 170},
-     {1, 0},
-     {106, 195}},
+    {"NextLevel", 2, 3, 2, 24, 2, {}, false, false, {NextLevel, 4, {}}, {4, 204, 4, 190, 106, 166}},
+    {"LastLevelReached", 1, 6, 1, 24, 2, {}, false, false, {NextLevel, 7, {}}, {7, 170, 7, 284, 106, 0}},
+    {"CampaignWon", 1, 7, 1, 24, 2, {}, false, false, {CampaignWon, {}, {}}, {1, 0, 1, 0, 106, 0}},
+    {"ClassicWon", 1, 0, 1, 99, 2, {}, false, false, {ClassicWon, {}, {}}, {1, 0, 1, 0, 106, 0}},
+    {"CrashIntoAnObstacle", 1, 5, 0, 0, 7, {}, false, false, {GameOver, {}, {}}, {1, 172, 1, 0, 105, 0}},
+    {"CrashIntoItsOwnBody", 2, 6, 0, 0, 3, {{0, Down}, {1, Left}, {2, Up}}, false, false,
+     {GameOver, {}, EndMessage{kLong, " Won", {}}}, {1, 170, 1, 0, 105, 165}},
+    {"Collision", 2, 6, 0, 0, 2, {{0, W}}, false, true,
+     {GameOver, {}, EndMessage{kLong, " Collided with ", kMarkup}}, {1, 170, 1, 0, 105, 165}},
+    {"BittenToDeath", 2, 6, 0, 0, 5, {{0, Down}, {2, Right}, {4, S}}, true, false,
+     {GameOver, {}, EndMessage{kLong, " was bitten to death", {}}}, {1, 170, 1, 0, 106, 195}},
 };
+// clang-format on
 
 class Endings : public ::testing::TestWithParam<Ending> {};
 
 } // namespace
 
 // Each ending stops the timer, shows its screen on a fresh game of the level it leads to, and
-// once the screen is gone lays that level and runs again.
+// once the screen is gone lays that level and runs again on a fresh game: no score, full
+// power, nothing eaten, six segments.
 TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
     const Ending& e = GetParam();
     TestGame g(e.players == 2, e.level > 0, std::max(e.level, 1));
     g.game.SetSnakesCollide(e.collide);
     g.game.SetPlayerNames(kMarkup, kLong);
-    g.window.held = e.held;
-    g.P(2).power = e.player2Power;
-    if (e.meal[0] > 0) {
-        g.P(e.meal[0]).eaten = e.meal[1];
-        g.access.PutFood(g.S(e.meal[0]).HeadCell() + 1);
-    } else {
-        g.access.PutFood(799);
+    if (e.biting) {
+        g.window.held = {Control};
+        g.P(2).power = 170;
     }
-    std::array<int, 3> seen{}; // timer, level and obstacles while the screen is shown
+    if (e.eater > 0) {
+        g.P(e.eater).eaten = e.eaten;
+    }
+    g.access.PutFood(e.eater > 0 ? g.S(e.eater).HeadCell() + 1 : 799);
+    std::array<int, 3> seen{}; // timer, level and walls while the screen is shown
     g.window.onEndScreen = [&] {
         seen = {g.window.timerOn, g.game.level(), ObstacleCount(g.game)};
     };
     for (int tick = 0; tick < e.ticks; ++tick) {
         ASSERT_TRUE(g.window.shown.empty()) << "ended before tick " << tick;
-        if (e.taps.contains(tick)) {
-            g.window.taps.insert(e.taps.at(tick));
-        }
+        g.window.taps.insert(e.taps.contains(tick) ? e.taps.at(tick) : 0);
         g.Tick();
     }
     ASSERT_EQ(g.window.shown, std::vector{e.screen});
-    EXPECT_EQ(seen, (std::array{0, e.whileShown[0], e.whileShown[1]})) << "timer, level, walls";
-    EXPECT_EQ((std::array{g.game.level(), ObstacleCount(g.game)}), e.after) << "level, walls";
-    const int head2 = e.players == 2 ? g.S(2).HeadCell() : 0;
-    EXPECT_EQ((std::array{g.S(1).HeadCell(), head2}), e.heads);
-    // The timer runs again on a fresh game: no score, full power, nothing eaten, six segments.
-    EXPECT_TRUE(g.window.timerOn);
     const Player& one = g.game.player(1);
     const Player& two = g.game.player(2);
+    EXPECT_EQ(
+        (std::array{seen[0], seen[1], seen[2], g.game.level(), ObstacleCount(g.game),
+                    one.snake.HeadCell(), e.players == 2 ? two.snake.HeadCell() : 0}),
+        (std::array{0, e.after[0], e.after[1], e.after[2], e.after[3], e.after[4], e.after[5]}))
+        << "timer and level and walls while shown, level and walls after, heads";
+    EXPECT_TRUE(g.window.timerOn);
     EXPECT_EQ((std::array{one.score, two.score, one.power, two.power}),
               (std::array<float, 4>{0, 0, kFullPower, kFullPower}));
     EXPECT_EQ((std::array{one.eaten, two.eaten, one.snake.headIndex}), (std::array{0, 0, 5}));
