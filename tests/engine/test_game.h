@@ -46,13 +46,11 @@ inline constexpr Picture kSnake2{3};
 inline constexpr Picture kTile{5};
 
 inline GameOptions Options(bool twoPlayers = false, bool campaign = false) {
-    GameOptions options;
-    options.twoPlayers = twoPlayers;
-    options.campaign = campaign;
-    options.snake1 = kSnake1;
-    options.snake2 = kSnake2;
-    options.obstacle = kTile;
-    return options;
+    return {.twoPlayers = twoPlayers,
+            .campaign = campaign,
+            .snake1 = kSnake1,
+            .snake2 = kSnake2,
+            .obstacle = kTile};
 }
 
 // A game started in a scripted window as the program starts one, then set to
