@@ -16,7 +16,6 @@ struct EndMessage {
     std::string words;
     std::string otherName;
 
-    std::string Text() const { return name + words + otherName; }
     friend bool operator==(const EndMessage&, const EndMessage&) = default;
 };
 

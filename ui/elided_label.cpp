@@ -42,11 +42,11 @@ void ElidedLabel::changeEvent(QEvent* event) {
 }
 
 void ElidedLabel::mousePressEvent(QMouseEvent* event) {
-    event->accept();
+    clicks_.Press(*event);
 }
 
 void ElidedLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (clicks_.IsClick(*event, rect())) {
         emit clicked();
     }
 }

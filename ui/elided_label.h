@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "widgets/click_tracker.h"
+
 #include <QWidget>
 
 namespace zorvik {
@@ -38,6 +40,7 @@ private:
     QString text_;
     QString shown_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
+    ClickTracker clicks_;
 };
 
 } // namespace zorvik
