@@ -81,11 +81,7 @@ void SettingsWindow::LayOutControls(const OptionPictures& choices) {
 
 PictureBox* SettingsWindow::AddPicture(const QString& name, const QRect& geometry,
                                        Picture picture) {
-    auto* box = new PictureBox(book_, this);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    box->setPicture(picture);
-    return box;
+    return new PictureBox(book_, this, name, geometry, picture);
 }
 
 template <typename Row>

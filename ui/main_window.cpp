@@ -122,11 +122,7 @@ void MainWindow::LayOutControls() {
     board_->move(kBoard.topLeft());
 
     const auto button = [this](Picture picture, const QRect& geometry, const char* name) {
-        auto* box = new PictureBox(book_, this);
-        box->setObjectName(QLatin1String(name));
-        box->setGeometry(geometry);
-        box->setPicture(picture);
-        return box;
+        return new PictureBox(book_, this, QLatin1String(name), geometry, picture);
     };
     pauseButton_ = button(pictures_.pause, kPauseButton, "pauseButton");
     connect(pauseButton_, &PictureBox::clicked, this, &MainWindow::PauseClicked);

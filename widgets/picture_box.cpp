@@ -9,7 +9,12 @@
 
 namespace zorvik {
 
-PictureBox::PictureBox(const PictureBook& book, QWidget* parent) : QWidget(parent), book_(book) {}
+PictureBox::PictureBox(const PictureBook& book, QWidget* parent, const QString& name,
+                       const QRect& geometry, Picture picture)
+    : QWidget(parent), book_(book), picture_(picture) {
+    setObjectName(name);
+    setGeometry(geometry);
+}
 
 void PictureBox::setPicture(Picture picture) {
     picture_ = picture;

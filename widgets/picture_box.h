@@ -17,7 +17,9 @@ class PictureBook;
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    PictureBox(const PictureBook& book, QWidget* parent);
+    // A named picture box at its place on the parent, showing `picture`.
+    PictureBox(const PictureBook& book, QWidget* parent, const QString& name, const QRect& geometry,
+               Picture picture = {});
 
     Picture picture() const { return picture_; }
     void setPicture(Picture picture);
