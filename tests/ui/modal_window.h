@@ -7,8 +7,6 @@
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -16,14 +14,11 @@
 
 namespace zorvik::testkit {
 
-// What a test does with a window while it is up.
-using Act = std::function<void(QWidget&)>;
-
-// Runs `open`, which shows a modal window, and hands that window to `act` from
-// inside its event loop. Then it closes the window as the window manager
-// would, and hides it should it refuse, so that `open` returns. Returns
-// whether `act` closed the window, or nothing when no modal window came up.
-inline std::optional<bool> WhileModal(const std::function<void()>& open, const Act& act) {
+// Runs `open`, hands the modal window it shows to `act`, then closes it as the
+// window manager would (hiding it should it refuse) so that `open` returns.
+// Returns whether `act` closed it, or nothing when no modal window came up.
+inline std::optional<bool> WhileModal(const std::function<void()>& open,
+                                      const std::function<void(QWidget&)>& act) {
     std::optional<bool> closedByAct;
     QObject poll; // cancels the look if `open` returns without a modal window
     QTimer::singleShot(0, &poll, [&] {
@@ -54,18 +49,16 @@ inline QString Text(QWidget& window, const QString& label) {
 // The main window as the player sees it, on a fixed seed.
 struct OpenedGame {
     OpenedGame() { table.show(); }
-    QWidget* Control(const QString& name) { return table.findChild<QWidget*>(name); }
     // Paused, and the pause button shows play.
     bool Paused() { return !table.TimerEnabled() && Shown(table, "pauseButton") != runningPicture; }
-    // Opens a window with a click on a control of the main window.
-    std::optional<bool> Open(const QString& control, const Act& act) {
+    std::optional<bool> Open(const QString& control, const std::function<void(QWidget&)>& act) {
         return WhileModal([&] { Click(table, control); }, act);
     }
 
     PictureBook book;
     MainWindow table{book, 1};
     const SnakeGame& game = table.game();
-    // The window owns the game; tests reach into it to set up positions.
+    // Reaches into the window's game to set up positions.
     GameAccess access{const_cast<SnakeGame&>(table.game())};
     const Picture runningPicture = Shown(table, "pauseButton");
 };

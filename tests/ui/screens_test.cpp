@@ -17,8 +17,6 @@ using namespace zorvik::testkit;
 class ScreensTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QCOMPARE(QGuiApplication::screens().size(), 2); }
-
     // Moved to a screen of another pixel ratio, the main window keeps its
     // size and shape in logical pixels, so it grows in device pixels with a
     // mask made anew at the device resolution; otherwise a quarter of it
@@ -27,11 +25,11 @@ private slots:
         OpenedGame main;
         QWindow& window = *main.table.windowHandle();
         const auto& shape = *main.table.findChild<ShapedWindow*>();
+        QCOMPARE(QGuiApplication::screens().size(), 2);
         for (QScreen* screen : QGuiApplication::screens() | std::views::reverse) {
             window.setScreen(screen);
             const qreal ratio = screen->devicePixelRatio();
-            const QRegion outline = OutlineAtRatio(MainWindowOutline(), ratio);
-            QTRY_COMPARE(shape.platformMask(), outline);
+            QTRY_COMPARE(shape.platformMask(), OutlineAtRatio(MainWindowOutline(), ratio));
             QCOMPARE(window.handle()->geometry().size(), QSize(801, 551) * ratio);
             QCOMPARE(main.table.size(), QSize(801, 551));
         }
