@@ -9,9 +9,11 @@
 #include "widgets/main_window_layout.h"
 #include "widgets/surface_drag.h"
 
+#include <QCryptographicHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextLayout>
 
@@ -253,6 +255,38 @@ private slots:
                          qPrintable(words.mid(i - start, 1)));
             }
         }
+    }
+
+    // Every way out of the end screen does what its click does: the next level runs, never
+    // stopped behind a pause button that shows "running"; a click on the shown level number
+    // belongs to the label.
+    void everyWayOutOfTheEndScreenRestartsTheGame() {
+        const std::pair<std::function<void(QWidget&)>, bool> ways[] = {
+            {[](QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(20, 20)); }, true},
+            {[](QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(258, 115)); },
+             false},
+            {[](QWidget& w) { QTest::keyClick(&w, Qt::Key_Escape); }, true},
+            {[](QWidget& w) { w.close(); }, true}};
+        for (const auto& [way, dismisses] : ways) {
+            main.emplace();
+            Click(main->table.settings(), "campaignOption");
+            main->access.player(1).eaten = 25;
+            QCOMPARE(WhileModal([&] { main->access.game.Tick(); }, way), std::optional(dismisses));
+            QVERIFY(main->table.TimerEnabled() && main->game.level() == 2 &&
+                    main->game.obstacles()[0] == kObstacle);
+        }
+    }
+
+    // The help text is the game's own 26 lines, byte for byte (their digest), misspellings and
+    // the spaces at the ends of lines included.
+    void helpShowsItsTextExactly() {
+        QVERIFY(main->Open("helpButton", [](QWidget& help) {
+            const QString text = help.findChild<QPlainTextEdit*>()->toPlainText();
+            QCOMPARE(QCryptographicHash::hash(text.toLatin1().replace('\n', "\r\n"),
+                                              QCryptographicHash::Sha256)
+                         .toHex(),
+                     "cfc71858f19ac546f75eda0d11973247e31f9d145c3fd1f3464ecf33337e4bfa");
+        }));
     }
 
     // A name label elides once when the name, the font or the width changes,
