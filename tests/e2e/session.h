@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <memory>
+#include <optional>
+#include <ranges>
+#include <sys/prctl.h>
+
+namespace zorvik::testkit {
+
+// The bounding box of the pixels in which two screenshots differ: where a
+// window came up or went.
+inline QRect Difference(const QImage& before, const QImage& after) {
+    QRect box;
+    for (int i = 0; i < after.width() * after.height(); ++i) {
+        const QPoint at(i % after.width(), i / after.width());
+        box |= before.pixel(at) != after.pixel(at) ? QRect(at, QSize(1, 1)) : QRect();
+    }
+    return box;
+}
+
+// The processes of an end-to-end test around a display server of its own.
+// The test ends them newest first, so that the server outlives its clients;
+// should the test die first, they go with it.
+class Session : public QObject {
+public:
+    Session() {
+        env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir_.path());
+        // The sanitizers report a leak inside the system's D-Bus library at
+        // exit; the game's own leaks still fail the exit check.
+        env_.insert(QStringLiteral("LSAN_OPTIONS"),
+                    QStringLiteral("suppressions=%1:print_suppressions=0")
+                        .arg(env_.value(QStringLiteral("ZORVIK_LSAN_SUPPRESSIONS"))));
+    }
+    ~Session() override {
+        for (QProcess* process : findChildren<QProcess*>() | std::views::reverse) {
+            process->terminate();
+            process->waitForFinished(5000);
+        }
+    }
+
+    // Polls until `done` holds, long enough for a sanitizer build on a busy
+    // machine.
+    template <typename Done> static bool Wait(Done done) { return QTest::qWaitFor(done, 30000); }
+    // Starts `command` in the test's environment, its errors into `log`.
+    QProcess& Launch(const QString& command, const QString& log = {}) {
+        auto* process = new QProcess(this);
+        QStringList arguments = QProcess::splitCommand(command);
+        process->setProcessEnvironment(env_);
+        process->setStandardErrorFile(log);
+        process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        process->start(arguments.takeFirst(), arguments);
+        return *process;
+    }
+    // Runs a tool: its output, or nothing if it failed or outlasted the timeout.
+    std::optional<QByteArray> Run(const QString& command, int timeoutMs = 10000) {
+        const std::unique_ptr<QProcess> tool(&Launch(command));
+        const bool ok = tool->waitForFinished(timeoutMs) &&
+                        tool->exitStatus() == QProcess::NormalExit && tool->exitCode() == 0;
+        return ok ? std::optional(tool->readAllStandardOutput()) : std::nullopt;
+    }
+
+    QTemporaryDir runtimeDir_;
+    QProcessEnvironment env_ = QProcessEnvironment::systemEnvironment();
+};
+
+} // namespace zorvik::testkit
