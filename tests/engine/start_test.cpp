@@ -23,24 +23,8 @@ TEST(Start, OpensOnARunningOnePlayerClassicGame) {
     // food shows until the first tick draws the snake.
     const auto& shown = game.cellPictures();
     EXPECT_EQ(std::count(shown.begin(), shown.end(), kBoardPictures.empty), kCells - 1);
-}
-
-// A new game keeps the level and its walls as laid; choosing a game type lays its level first.
-// Either way the snakes start afresh, and player 2's score shows in a two-player game.
-TEST(Start, ANewGameStartsAfreshOnTheBoardAsLaid) {
-    for (bool onLevel : {false, true}) {
-        SCOPED_TRACE(onLevel ? "on level 1" : "on the board as laid");
-        TestGame g(false, true, 4);
-        g.access.PutFood(799);
-        g.Tick(3);
-        const GameOptions options = Options(true, true);
-        onLevel ? g.game.StartGameOnLevel(options, 1) : g.game.StartGame(options);
-        EXPECT_EQ(g.game.level(), onLevel ? 1 : 4);
-        EXPECT_EQ(ObstacleCount(g.game), onLevel ? 0 : 190);
-        EXPECT_EQ((std::array{g.S(1).HeadCell(), g.S(2).HeadCell()}), (std::array{105, 165}));
-        EXPECT_TRUE(g.game.player2ScoreShown());
-        EXPECT_TRUE(FoodIsValid(g));
-    }
+    // Player 2's score shows exactly in a two-player game.
+    EXPECT_TRUE(TestGame(true).game.player2ScoreShown());
 }
 
 // A new speed acts from the next meal on without a new game; a step that does not exist is
