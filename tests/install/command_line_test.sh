@@ -5,12 +5,9 @@
 # The game's command line as a shell sees it: for each invocation the exit
 # code, the one stream that may print, its number of lines and what it says.
 # Usage: command_line_test.sh GAME VERSION
-set -uo pipefail
+source "$(dirname "$0")/test_kit.sh"
 game=$1
 version=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
 
 # check NAME EXIT STREAM LINES PATTERN COMMAND... (LINES "-" for any number)
 check() {

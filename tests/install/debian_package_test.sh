@@ -6,17 +6,10 @@
 # the files it installs and the control fields a package manager acts on.
 # (Installing it with apt-get is left to a release check: it needs root.)
 # Usage: debian_package_test.sh BUILD_DIR APP_ID VERSION
-set -uo pipefail
+source "$(dirname "$0")/test_kit.sh"
 build=$1
 id=$2
 version=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-    echo "FAIL $*"
-    failed=1
-}
 
 cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || {
     cat "$work/cpack.log"

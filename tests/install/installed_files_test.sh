@@ -8,20 +8,13 @@
 # validators, that a software centre's catalog finds the game with its icon,
 # and that the menu's command runs the installed game.
 # Usage: installed_files_test.sh BUILD_DIR APP_ID VERSION
-set -uo pipefail
+source "$(dirname "$0")/test_kit.sh"
 build=$1
 id=$2
 version=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 # An unusual prefix, to show that nothing assumes /usr.
 prefix=/opt/zorvik-test
 root=$work/root
-failed=0
-fail() {
-    echo "FAIL $*"
-    failed=1
-}
 
 cmake --install "$build" --prefix "$root$prefix" >"$work/install.log" || {
     cat "$work/install.log"
