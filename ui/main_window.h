@@ -48,6 +48,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void LayOutControls();
