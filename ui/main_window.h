@@ -52,6 +52,9 @@ protected:
 
 private:
     void LayOutControls();
+    // Gives each control the name a screen reader calls it by.
+    void NameControls();
+    void ShowPauseButton(bool running);
     void Tick();
     // Shows the game's scores, power and board.
     void ShowState();
