@@ -125,6 +125,10 @@ class Checks:
         self.check(self.names(main, "Resume"), "pressing Pause did not make it Resume")
         self.press(self.control(main, "Resume"))
         self.check(self.names(main, "Pause"), "pressing Resume did not make it Pause")
+        # The score and the power bar say their new values once they show them.
+        self.send("bite")
+        for value in ("Player 1 score: 500", "Player 1 power: 50%"):
+            self.check(self.names(main, value), f"no {value} once it showed")
 
         # Setup pauses; a press on the players picture makes a two-player game.
         self.press(self.control(main, "Setup"))

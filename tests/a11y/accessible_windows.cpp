@@ -4,7 +4,9 @@
 // The game's main window, set up as the game sets it up, for the
 // accessibility test to work over the accessibility bus. Lines on standard
 // input do what no control can: "level" and "message" show the end screen
-// of a level or of a game, "close" closes the modal window on top.
+// of a level or of a game, "close" closes the modal window on top, "bite"
+// gives player 1 a score and takes half his power, shown from the next tick.
+#include "../engine/game_access.h"
 #include "app/start_application.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
@@ -23,7 +25,11 @@ int main(int argc, char* argv[]) {
     QTextStream lines(stdin);
     QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
         const QString line = lines.readLine();
-        if (line == u"close") {
+        if (line == u"bite") {
+            zorvik::testkit::GameAccess access{const_cast<zorvik::SnakeGame&>(window.game())};
+            access.player(1).score = 500;
+            access.player(1).power = zorvik::kFullPower / 2;
+        } else if (line == u"close") {
             QApplication::activeModalWidget()->close();
         } else if (line == u"level" || line == u"message") {
             // The end screen runs an event loop of its own that must still
