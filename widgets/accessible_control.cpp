@@ -5,6 +5,7 @@
 #include "widgets/hot_spot.h"
 
 #include <QAccessibleWidget>
+#include <QDialog>
 
 namespace zorvik {
 
@@ -52,9 +53,18 @@ private:
     HotSpot& spot() const { return *static_cast<HotSpot*>(widget()); }
 };
 
-QAccessibleInterface* AccessibleOf(const QString&, QObject* object) {
-    auto* spot = qobject_cast<HotSpot*>(object);
-    return spot != nullptr ? new AccessibleHotSpot(spot) : nullptr;
+// The game's own windows that are no dialog (the main window) are windows,
+// not a filler inside one.
+QAccessibleInterface* AccessibleOf(const QString& className, QObject* object) {
+    if (auto* spot = qobject_cast<HotSpot*>(object)) {
+        return new AccessibleHotSpot(spot);
+    }
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && widget->isWindow() && qobject_cast<QDialog*>(widget) == nullptr &&
+        className.startsWith(QLatin1String("zorvik::"))) {
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
+    return nullptr;
 }
 
 } // namespace

@@ -118,7 +118,7 @@ class Checks:
 
     def run(self):
         self.check(wait(self.app), "no application on the accessibility bus")
-        main = self.lists("filler", MAIN_WINDOW, "main window")
+        main = self.lists("frame", MAIN_WINDOW, "main window")
         # The pause button says what it does, a press through the bus does
         # what a click does, and it then says the other.
         self.press(self.control(main, "Pause"))
