@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "app/start_application.h"
 
+#include "widgets/accessible_control.h"
+
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -72,6 +74,7 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
         previous(message.type, context, message.text);
     }
     heldMessages.clear();
+    InstallAccessibleControls();
     return app;
 }
 

@@ -16,11 +16,14 @@ class PictureBook;
 struct OptionPictures {
     explicit OptionPictures(PictureBook& book);
 
-    // Snake swatches, left to right: green, red, yellow, dark red, blue.
-    std::array<Picture, 5> snakes{};
-    // Obstacle tiles, left to right: beige, red, magenta, orange, blue,
-    // cyan, green, yellow.
-    std::array<Picture, 8> tiles{};
+    // Snake swatches, left to right, by their colours' names.
+    static constexpr std::array<const char*, 5> kSnakeColours{"green", "red", "yellow", "dark red",
+                                                              "blue"};
+    std::array<Picture, kSnakeColours.size()> snakes{};
+    // Obstacle tiles, left to right.
+    static constexpr std::array<const char*, 8> kTileColours{"beige", "red",  "magenta", "orange",
+                                                             "blue",  "cyan", "green",   "yellow"};
+    std::array<Picture, kTileColours.size()> tiles{};
 
     // The options every start of the program begins from: a red snake for
     // player 1, a green one for player 2 and red obstacle tiles.

@@ -30,6 +30,7 @@ SettingsWindow::SettingsWindow(const GameOptions& options, PictureBook& book,
     setModal(true);
     new SurfaceDrag(*this);
     LayOutControls(choices);
+    NameControls();
     player1Preview_->setPicture(options.snake1);
     player2Preview_->setPicture(options.snake2);
     obstaclePreview_->setPicture(options.obstacle);
@@ -120,6 +121,8 @@ void SettingsWindow::ShowOptions() {
                                                    : pictures_.collideYesOff);
     collideNo_->setPicture(options_.snakesCollide ? pictures_.collideNoOff : pictures_.collideNoOn);
     playersPicture_->setPicture(options_.twoPlayers ? pictures_.twoPlayers : pictures_.onePlayer);
+    playersPicture_->setAccessibleName(options_.twoPlayers ? QStringLiteral("Players: two")
+                                                           : QStringLiteral("Players: one"));
     (options_.campaign ? campaignOption_ : classicOption_)->setChecked(true);
 }
 

@@ -53,6 +53,8 @@ protected:
 
 private:
     void LayOutControls(const OptionPictures& choices);
+    // Gives each control the name a screen reader calls it by.
+    void NameControls();
     PictureBox* AddPicture(const QString& name, const QRect& geometry, Picture picture = {});
     // A row of choices whose clicks copy their picture into the preview.
     template <typename Row>

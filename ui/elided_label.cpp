@@ -2,12 +2,12 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/elided_label.h"
 
-#include <QMouseEvent>
+#include <QEvent>
 #include <QPainter>
 
 namespace zorvik {
 
-ElidedLabel::ElidedLabel(QWidget* parent) : QWidget(parent) {}
+ElidedLabel::ElidedLabel(QWidget* parent) : HotSpot(parent) {}
 
 void ElidedLabel::setText(const QString& text) {
     text_ = text;
@@ -39,16 +39,6 @@ void ElidedLabel::changeEvent(QEvent* event) {
         Elide();
     }
     QWidget::changeEvent(event);
-}
-
-void ElidedLabel::mousePressEvent(QMouseEvent* event) {
-    clicks_.Press(*event);
-}
-
-void ElidedLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (clicks_.IsClick(*event, rect())) {
-        emit clicked();
-    }
 }
 
 } // namespace zorvik

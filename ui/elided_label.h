@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "widgets/click_tracker.h"
+#include "widgets/hot_spot.h"
 
 #include <QWidget>
 
@@ -12,7 +12,7 @@ namespace zorvik {
 // one line. A text too long for the label is elided inside it while text()
 // keeps it whole; it is elided once when the text, the font or the size
 // changes, never on a repaint, as a name may be very long. It reports clicks.
-class ElidedLabel : public QWidget {
+class ElidedLabel : public HotSpot {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
 public:
@@ -24,15 +24,10 @@ public:
     // What the label shows: the text, elided to its width.
     const QString& shownText() const { return shown_; }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void Elide();
@@ -40,7 +35,6 @@ private:
     QString text_;
     QString shown_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
-    ClickTracker clicks_;
 };
 
 } // namespace zorvik

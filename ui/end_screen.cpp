@@ -34,6 +34,7 @@ EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
     levelNumber_->setVisible(content.level.has_value());
     if (content.level) {
         levelNumber_->setText(QString::number(*content.level));
+        levelNumber_->setAccessibleName(QStringLiteral("Level %1").arg(*content.level));
     }
 
     message_->setObjectName(QStringLiteral("message"));

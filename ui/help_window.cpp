@@ -21,9 +21,10 @@ using namespace layout::help;
 constexpr QColor kInactiveTitleBarColour{212, 208, 200};
 
 void AddPicture(QWidget* parent, const char* name, const QRect& geometry, const QString& resource,
-                qreal devicePixelRatio) {
+                qreal devicePixelRatio, const QString& accessibleName) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
+    picture->setAccessibleName(accessibleName);
     picture->setPixmap(EmbeddedPicture(resource, devicePixelRatio));
     picture->setGeometry(geometry);
 }
@@ -50,11 +51,14 @@ HelpWindow::HelpWindow(const QString& player1Name, const QString& player2Name, Q
 
     // Shown over the main window, on its screen.
     const qreal ratio = parent != nullptr ? parent->devicePixelRatioF() : 1.0;
-    AddPicture(this, "logo", kLogo, QStringLiteral(":/help/logo.png"), ratio);
-    AddPicture(this, "coiledSnake", kCoiledSnake, QStringLiteral(":/help/snake.png"), ratio);
+    AddPicture(this, "logo", kLogo, QStringLiteral(":/help/logo.png"), ratio,
+               QStringLiteral("Zorvik"));
+    AddPicture(this, "coiledSnake", kCoiledSnake, QStringLiteral(":/help/snake.png"), ratio,
+               QStringLiteral("A coiled snake"));
 
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("helpText"));
+    text->setAccessibleName(QStringLiteral("Help"));
     text->setGeometry(kText);
     text->setFont(PlainFont(9.75, true));
     QPalette colours = text->palette();
@@ -70,7 +74,8 @@ HelpWindow::HelpWindow(const QString& player1Name, const QString& player2Name, Q
     text->setFocus();
 
     // The names lie over the keys picture, each over its player's keys.
-    AddPicture(this, "keys", kKeys, QStringLiteral(":/help/keys.png"), ratio);
+    AddPicture(this, "keys", kKeys, QStringLiteral(":/help/keys.png"), ratio,
+               QStringLiteral("The players' keys"));
     AddName(this, "player1Name", kPlayer1Name, player1Name);
     AddName(this, "player2Name", kPlayer2Name, player2Name);
 

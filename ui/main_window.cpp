@@ -68,10 +68,23 @@ QWidget* MakePowerBar(QWidget* parent, const char* name, const QRect& geometry) 
 
 // Writes a score into its label only when it changed: formatting it on
 // every tick would be the panel's main cost.
-void ShowScore(QLabel& label, float score, float& shown) {
+void ShowScore(QLabel& label, float score, float& shown, int player) {
     if (score != shown) {
         shown = score;
         label.setText(QString::number(static_cast<double>(score), 'f', 0));
+        label.setAccessibleName(
+            QStringLiteral("Player %1 score: %2").arg(player).arg(label.text()));
+    }
+}
+
+// The bar's name tells its length, and changes only with it.
+void ShowPower(QWidget& bar, float power, int player) {
+    const int width = qRound(power / kTwipsPerPixel);
+    if (width != bar.width() || bar.accessibleName().isEmpty()) {
+        bar.resize(width, bar.height());
+        bar.setAccessibleName(QStringLiteral("Player %1 power: %2%")
+                                  .arg(player)
+                                  .arg(qRound(power * 100 / kFullPower)));
     }
 }
 
@@ -105,6 +118,7 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
 
     const GameOptions options = choices_.DefaultOptions();
     LayOutControls();
+    NameControls();
     game_.Start(options);
     settings_ = new SettingsWindow(options, book_, choices_, this);
     connect(settings_, &SettingsWindow::optionsChosen, this, &MainWindow::ApplySettings);
@@ -175,11 +189,11 @@ void MainWindow::Tick() {
 void MainWindow::ShowState() {
     const Player& one = game_.player(1);
     const Player& two = game_.player(2);
-    ShowScore(*player1Score_, one.score, shownScores_[0]);
-    ShowScore(*player2Score_, two.score, shownScores_[1]);
+    ShowScore(*player1Score_, one.score, shownScores_[0], 1);
+    ShowScore(*player2Score_, two.score, shownScores_[1], 2);
     player2Score_->setVisible(game_.player2ScoreShown());
-    player1Power_->resize(qRound(one.power / kTwipsPerPixel), player1Power_->height());
-    player2Power_->resize(qRound(two.power / kTwipsPerPixel), player2Power_->height());
+    ShowPower(*player1Power_, one.power, 1);
+    ShowPower(*player2Power_, two.power, 2);
     board_->ShowChanges();
 }
 

@@ -48,9 +48,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void LayOutControls();
+    // Gives each control the name a screen reader calls it by.
+    void NameControls();
+    void ShowPauseButton(bool running);
     void Tick();
     // Shows the game's scores, power and board.
     void ShowState();

@@ -16,7 +16,7 @@ namespace zorvik {
 void MainWindow::PauseStep() {
     if (gameTimer_.isActive()) {
         gameTimer_.stop();
-        pauseButton_->setPicture(pictures_.play);
+        ShowPauseButton(false);
     }
 }
 
@@ -25,7 +25,7 @@ void MainWindow::PauseClicked() {
         PauseStep();
     } else {
         gameTimer_.start();
-        pauseButton_->setPicture(pictures_.pause);
+        ShowPauseButton(true);
     }
 }
 

@@ -62,12 +62,15 @@ NamesDialog::NamesDialog(QWidget* parent)
         MakeTextBox(this, "player1NameBox", kPlayer1NameBox, QStringLiteral("Player1"));
     player2NameBox_ =
         MakeTextBox(this, "player2NameBox", kPlayer2NameBox, QStringLiteral("Player2"));
+    player1NameBox_->setAccessibleName(QStringLiteral("Player 1 name"));
+    player2NameBox_->setAccessibleName(QStringLiteral("Player 2 name"));
     setTabOrder(player1NameBox_, player2NameBox_);
     player1NameBox_->setFocus();
 
     auto* continueButton = new HotSpot(this);
     continueButton->setObjectName(QStringLiteral("continueButton"));
     continueButton->setGeometry(kContinueButton);
+    continueButton->setAccessibleName(QStringLiteral("Continue"));
     connect(continueButton, &HotSpot::clicked, this, &NamesDialog::accept);
 }
 

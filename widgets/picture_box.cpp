@@ -4,14 +4,13 @@
 
 #include "widgets/picture_book.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace zorvik {
 
 PictureBox::PictureBox(const PictureBook& book, QWidget* parent, const QString& name,
                        const QRect& geometry, Picture picture)
-    : QWidget(parent), book_(book), picture_(picture) {
+    : HotSpot(parent), book_(book), picture_(picture) {
     setObjectName(name);
     setGeometry(geometry);
 }
@@ -24,16 +23,6 @@ void PictureBox::setPicture(Picture picture) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, book_.Pixmap(picture_, painter.device()->devicePixelRatioF()));
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    clicks_.Press(*event);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (clicks_.IsClick(*event, rect())) {
-        emit clicked();
-    }
 }
 
 } // namespace zorvik

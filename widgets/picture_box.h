@@ -4,9 +4,7 @@
 
 #include "engine/picture.h"
 
-#include "widgets/click_tracker.h"
-
-#include <QWidget>
+#include "widgets/hot_spot.h"
 
 namespace zorvik {
 
@@ -14,7 +12,7 @@ class PictureBook;
 
 // A widget that shows one picture from the book at its own size from its
 // top-left corner, and reports clicks. Its picture can be read and assigned.
-class PictureBox : public QWidget {
+class PictureBox : public HotSpot {
     Q_OBJECT
 public:
     // A named picture box at its place on the parent, showing `picture`.
@@ -24,18 +22,12 @@ public:
     Picture picture() const { return picture_; }
     void setPicture(Picture picture);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const PictureBook& book_;
     Picture picture_;
-    ClickTracker clicks_;
 };
 
 } // namespace zorvik

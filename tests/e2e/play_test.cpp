@@ -160,6 +160,22 @@ private slots:
         QVERIFY2(named,
                  qPrintable(u"the name's ink spans x %1 to %2"_s.arg(ink.left()).arg(ink.right())));
 
+        // The shortcuts: P, Pause and Ctrl+P work the pause ball, while Ctrl
+        // with player 2's keys (and the Ctrl+Q and Ctrl+N of other programs)
+        // only steers: the green snake turns down and nothing quits or pauses.
+        QVERIFY(Key(u"p"_s) && Wait([&] { return Running(true); }));
+        QVERIFY(Key(u"ctrl+q ctrl+n ctrl+s"_s));
+        QVERIFY2(Wait([&] { return Running(true) && HeadOf(shot_, green_, 5) / kColumns > 5; }),
+                 "Ctrl+S did not turn the green snake down in a running game");
+        QVERIFY(Key(u"ctrl+w ctrl+a ctrl+d Pause"_s));
+        QVERIFY2(Wait([&] { return Running(false); }), "Pause did not pause the game");
+        QVERIFY(Key(u"ctrl+p"_s) && Wait([&] { return Running(true); }));
+        // F1 opens the help, taking the pause step as its ball does.
+        QVERIFY(Key(u"F1"_s));
+        const QString help = Window(u"Help"_s);
+        QVERIFY2(!help.isEmpty() && Key(u"Escape"_s, help), "F1 opened no help");
+        QVERIFY2(Wait([&] { return Running(false); }), "the help left the game running");
+
         QVERIFY(Click(window_, main_window::kExitButton.center()));
         QVERIFY2(game_->waitForFinished(15000) && game_->exitStatus() == QProcess::NormalExit &&
                      game_->exitCode() == 0,
@@ -216,6 +232,16 @@ private:
         const auto found =
             Run(u"xdotool search --sync --onlyvisible --name ^%1$"_s.arg(title), timeoutMs);
         return QString::fromLatin1(found.value_or("")).section(u'\n', 0, 0);
+    }
+    // Types the xdotool key names into `window`, the main window if none.
+    bool Key(const QString& keys, const QString& window = {}) {
+        return Run(u"xdotool windowactivate --sync %1 key --clearmodifiers %2"_s.arg(
+                       window.isEmpty() ? window_ : window, keys))
+            .has_value();
+    }
+    // Whether the pause ball shows the game running (or paused).
+    bool Running(bool running) {
+        return Look() && Shows(shot_, kPauseBall, (running ? pause_ : play_)[0]);
     }
     QImage Grab(const QString& window) {
         const auto ppm = Run(u"import -silent -window %1 -depth 8 ppm:-"_s.arg(window));

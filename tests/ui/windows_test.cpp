@@ -73,6 +73,37 @@ private slots:
         }
     }
 
+    // P, Ctrl+P and Pause work the pause button and F1 opens the help, paused.
+    // A held P repeats and must not toggle the pause over and over; Ctrl with
+    // a player's key is player 1 biting while player 2 steers, never a
+    // shortcut.
+    void shortcutsTakeNoPlayersKey() {
+        const std::tuple<QKeyCombination, bool, bool, bool> cases[] = {
+            // key, auto-repeated, then paused, a window opened
+            {Qt::Key_P, false, true, false},
+            {Qt::CTRL | Qt::Key_P, false, true, false},
+            {Qt::Key_Pause, false, true, false},
+            {Qt::Key_F1, false, true, true},
+            {Qt::Key_P, true, false, false},
+            {Qt::CTRL | Qt::Key_W, false, false, false},
+            {Qt::CTRL | Qt::Key_A, false, false, false},
+            {Qt::CTRL | Qt::Key_S, false, false, false},
+            {Qt::CTRL | Qt::Key_D, false, false, false},
+            {Qt::CTRL | Qt::Key_Q, false, false, false},
+            {Qt::CTRL | Qt::Key_N, false, false, false}};
+        for (const auto& [combination, autoRepeat, paused, opens] : cases) {
+            main.emplace();
+            QKeyEvent event(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(),
+                            {}, autoRepeat);
+            const bool opened =
+                WhileModal([&] { QApplication::sendEvent(&main->table, &event); }, [](QWidget&) {})
+                    .has_value();
+            QVERIFY2(main->Paused() == paused && opened == opens,
+                     qPrintable(QKeySequence(combination).toString()));
+            QVERIFY(main->table.isVisible());
+        }
+    }
+
     // A key pressed in a dialog (a name's box, the help text, the settings)
     // would turn a snake once the game resumes; its release still counts, so a
     // key held when a dialog opens is not held for ever. Arrow keys in the

@@ -1,0 +1,197 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 the Zorvik developers
+#
+# Every control of every window, as a screen reader finds it over the
+# accessibility bus: its role, its name and what pressing it does. Runs the
+# windows program named on the command line on a private Xvfb (Qt's bridge to
+# the bus needs a real platform) inside the private session bus of
+# dbus-run-session, on an accessibility bus of its own.
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+MAIN_WINDOW = [
+    ("filler", "Board"), ("push button", "Pause"), ("push button", "Help"),
+    ("push button", "Minimise"), ("push button", "Exit"), ("push button", "New game"),
+    ("push button", "Setup"), ("push button", "More Games"), ("push button", "Player1"),
+    ("push button", "Player2"), ("label", "Player 1 score: 0"), ("label", "Player 2 score: 0"),
+    ("label", "Power"), ("label", "Power"), ("filler", "Player 1 power: 100%"), ("frame", ""),
+    ("filler", "Player 2 power: 100%"), ("frame", ""),
+]
+SNAKES = ["green", "red", "yellow", "dark red", "blue"]
+TILES = ["beige", "red", "magenta", "orange", "blue", "cyan", "green", "yellow"]
+SETTINGS = (
+    [("image", "Player 1 snake"), ("image", "Player 2 snake"), ("image", "Obstacles")]
+    + [("push button", f"Player 1 colour: {c}") for c in SNAKES]
+    + [("push button", f"Player 2 colour: {c}") for c in SNAKES]
+    + [("push button", f"Obstacle tile: {c}") for c in TILES]
+    + [("push button", f"Speed {step}") for step in range(1, 8)]
+    + [("push button", "Collide: Yes"), ("push button", "Collide: No"),
+       ("push button", "Players: one"), ("radio button", "Classic game"),
+       ("radio button", "Campaign"), ("push button", "Yes"), ("push button", "No")]
+)
+NAMES = [
+    ("label", "Names"), ("label", "Player1"), ("label", "Player2"),
+    ("text", "Player 1 name"), ("text", "Player 2 name"), ("push button", "Continue"),
+]
+HELP = [
+    ("image", "Zorvik"), ("image", "A coiled snake"), ("text", "Help"),
+    ("image", "The players' keys"), ("label", "Player1"), ("label", "Player2"),
+]
+LEVEL_END = [("label", "Level 2"), ("label", "")]
+GAME_END = [("label", ""), ("label", "\u2068Player1\u2069 was bitten to death")]
+
+
+def wait(what, seconds=10):
+    """Polls `what` until it gives something other than None or False."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            result = what()
+            if result:
+                return result
+        except Exception:  # a window coming or going mid-walk
+            pass
+        time.sleep(0.1)
+    return None
+
+
+class Checks:
+    def __init__(self, program):
+        self.program = program
+        self.failures = 0
+
+    def app(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.program.pid:
+                return app
+        return None
+
+    def window(self, role):
+        """The top-level window of `role` that is showing."""
+        for window in self.app():
+            if window.getRoleName() == role and window.getState().contains(
+                    pyatspi.STATE_SHOWING):
+                return window
+        return None
+
+    @staticmethod
+    def controls(window):
+        """Role and name of every control inside `window`, in order, but the
+        insides of Qt's own widgets (a text box's scroll bars)."""
+        found = []
+        for child in window:
+            found.append((child.getRoleName(), child.name))
+            if child.getRoleName() not in ("text", "scroll pane"):
+                found += Checks.controls(child)
+        return found
+
+    def control(self, window, name):
+        return next(c for c in window if c.name == name)
+
+    def check(self, ok, message):
+        if not ok:
+            self.failures += 1
+            print("FAIL:", message, flush=True)
+
+    def lists(self, role, expected, title):
+        window = wait(lambda: self.window(role))
+        got = self.controls(window) if window else None
+        self.check(got == expected, f"{title}: {got!r}\n  want {expected!r}")
+        return window
+
+    def press(self, control):
+        action = control.queryAction()
+        index = next(i for i in range(action.nActions) if action.getName(i) == "Press")
+        action.doAction(index)
+
+    def names(self, window, name):
+        return wait(lambda: any(c.name == name for c in window))
+
+    def send(self, line):
+        self.program.stdin.write(line + "\n")
+        self.program.stdin.flush()
+
+    def run(self):
+        self.check(wait(self.app), "no application on the accessibility bus")
+        main = self.lists("frame", MAIN_WINDOW, "main window")
+        # The pause button says what it does, a press through the bus does
+        # what a click does, and it then says the other.
+        self.press(self.control(main, "Pause"))
+        self.check(self.names(main, "Resume"), "pressing Pause did not make it Resume")
+        self.press(self.control(main, "Resume"))
+        self.check(self.names(main, "Pause"), "pressing Resume did not make it Pause")
+        # The score and the power bar say their new values once they show them.
+        self.send("bite")
+        for value in ("Player 1 score: 500", "Player 1 power: 50%"):
+            self.check(self.names(main, value), f"no {value} once it showed")
+
+        # Setup pauses; a press on the players picture makes a two-player game.
+        self.press(self.control(main, "Setup"))
+        settings = self.lists("dialog", SETTINGS, "settings")
+        self.check(self.names(main, "Resume"), "Setup left the pause button saying Pause")
+        self.press(self.control(settings, "Players: one"))
+        self.check(self.names(settings, "Players: two"), "the players picture did not press")
+        self.press(self.control(settings, "No"))
+        self.check(wait(lambda: self.window("dialog") is None), "No did not close the settings")
+
+        self.press(self.control(main, "Player1"))
+        self.lists("dialog", NAMES, "names dialog")
+        self.press(self.control(self.window("dialog"), "Continue"))
+        self.check(wait(lambda: self.window("dialog") is None), "Continue did not close")
+
+        self.press(self.control(main, "Help"))
+        self.lists("dialog", HELP, "help window")
+        self.send("close")
+        for line, expected in (("level", LEVEL_END), ("message", GAME_END)):
+            self.check(wait(lambda: self.window("dialog") is None), "a window stayed open")
+            self.send(line)
+            self.lists("dialog", expected, f"{line} end screen")
+            self.send("close")
+
+        self.press(self.control(main, "Exit"))
+        self.check(self.program.wait(15) == 0, "Exit did not end the program cleanly")
+
+
+def start_xvfb():
+    for display in range(210, 250):
+        xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1024x768x24",
+                                 "-displayfd", "1"], stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, text=True)
+        if xvfb.stdout.readline().strip() == str(display):
+            return xvfb, f":{display}"
+        xvfb.wait()
+    sys.exit("Xvfb took no display from :210 to :249")
+
+
+def main():
+    xvfb, display = start_xvfb()
+    processes = [xvfb]
+    try:
+        # The bus for accessibility, up before the program looks for it.
+        processes.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher",
+                                           "--launch-immediately"]))
+        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        time.sleep(0.5)
+        program = subprocess.Popen([sys.argv[1]], env=env, stdin=subprocess.PIPE, text=True)
+        processes.append(program)
+        checks = Checks(program)
+        checks.run()
+        return 1 if checks.failures else 0
+    finally:
+        for process in reversed(processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+//
+// The game's main window, set up as the game sets it up, for the
+// accessibility test to work over the accessibility bus. Lines on standard
+// input do what no control can: "level" and "message" show the end screen
+// of a level or of a game, "close" closes the modal window on top, "bite"
+// gives player 1 a score and takes half his power, shown from the next tick.
+#include "../engine/game_access.h"
+#include "app/start_application.h"
+#include "ui/main_window.h"
+#include "widgets/picture_book.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <unistd.h>
+
+int main(int argc, char* argv[]) {
+    const auto app = zorvik::StartApplication(argc, argv);
+    zorvik::PictureBook book;
+    zorvik::MainWindow window(book, 1);
+    window.show();
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QTextStream lines(stdin);
+    QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
+        const QString line = lines.readLine();
+        if (line == u"bite") {
+            zorvik::testkit::GameAccess access{const_cast<zorvik::SnakeGame&>(window.game())};
+            access.player(1).score = 500;
+            access.player(1).power = zorvik::kFullPower / 2;
+        } else if (line == u"close") {
+            QApplication::activeModalWidget()->close();
+        } else if (line == u"level" || line == u"message") {
+            // The end screen runs an event loop of its own that must still
+            // hear the next line.
+            zorvik::EndScreenContent content;
+            if (line == u"level") {
+                content = {zorvik::EndPicture::NextLevel, 2, {}};
+            } else {
+                content.message = zorvik::EndMessage{"Player1", " was bitten to death", {}};
+            }
+            window.ShowEndScreen(content);
+        } else if (lines.atEnd()) {
+            input.setEnabled(false);
+        }
+    });
+    return QApplication::exec();
+}
