@@ -7,7 +7,7 @@ DEB_BUILD  := build-deb
 CMAKE_GEN  := -G Ninja
 BENCH_FLAGS ?= --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-.PHONY: run test bench measure assets package
+.PHONY: run test bench measure assets package soak
 
 run:
 	@tools/ensure-deps.sh
@@ -32,6 +32,16 @@ package:
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) LDFLAGS)"
 	cmake --build $(DEB_BUILD) --target package
 	@echo "Install it with: sudo apt-get install ./$$(ls $(DEB_BUILD)/zorvik_*.deb)"
+
+# Plays the Release game, built with the sanitizers, with random input on a
+# private X display for SOAK_MINUTES and judges the run.
+SOAK_BUILD   := build-soak
+SOAK_MINUTES ?= 60
+soak:
+	@tools/ensure-deps.sh test
+	cmake -S . -B $(SOAK_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_SANITIZE=ON -DZORVIK_SOAK=ON
+	cmake --build $(SOAK_BUILD) --target zorvik_soak
+	tests/soak/soak.sh $(SOAK_BUILD) $(SOAK_MINUTES)
 
 bench:
 	@tools/ensure-deps.sh test

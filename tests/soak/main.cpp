@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+// Plays the real game with random input for some minutes and prints what it
+// saw; tests/soak/soak.sh runs it on a private X display and judges it.
+#include "soak_player.h"
+#include "ui/main_window.h"
+#include "widgets/picture_book.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <chrono>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const int minutes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1;
+    const auto seed =
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    zorvik::PictureBook book;
+    zorvik::MainWindow window(book, seed);
+    window.show();
+    const zorvik::soak::SoakPlayer player(window, seed, minutes);
+    QApplication::exec();
+
+    const zorvik::soak::SoakReport& r = player.report();
+    QTextStream(stdout) << "soak: seed " << seed << ", " << minutes << " minutes, " << r.actions
+                        << " actions, " << r.dialogsOpened << " dialogs, " << r.endScreensSeen
+                        << " end screens seen, " << r.padsPlugged << " pads plugged in, "
+                        << r.stuckWindows << " windows stuck\n"
+                        << "soak: resident memory " << QString::number(r.firstMinuteMiB, 'f', 2)
+                        << " MiB after the first minute, " << QString::number(r.endMiB, 'f', 2)
+                        << " MiB at the end\n";
+    const bool grew = r.firstMinuteMiB > 0 && r.endMiB - r.firstMinuteMiB >= 1.0;
+    return r.stuckWindows == 0 && !grew ? 0 : 1;
+}
