@@ -19,6 +19,7 @@ test:
 	@tools/ensure-deps.sh test
 	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZORVIK_SANITIZE=ON -DZORVIK_TESTS=ON
 	cmake --build $(TEST_BUILD)
+	$(MAKE) --no-print-directory soak SOAK_MINUTES=2
 	ctest --test-dir $(TEST_BUILD) --output-on-failure
 
 # The Debian package, built as Debian builds its packages: everything under
