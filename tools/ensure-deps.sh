@@ -12,7 +12,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-base-private
 packaging=(dpkg-dev file)
 case "${1:-}" in
 test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick weston qt6-wayland
-                 desktop-file-utils appstream appstream-compose groff-base "${packaging[@]}") ;;
+                 desktop-file-utils appstream appstream-compose groff-base clang libclang-rt-14-dev "${packaging[@]}") ;;
 package) packages+=("${packaging[@]}") ;;
 esac
 
