@@ -4,10 +4,16 @@
 BUILD      := build
 TEST_BUILD := build-tests
 DEB_BUILD  := build-deb
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZER     := ./$(FUZZ_BUILD)/tests/fuzz/zorvik_engine_fuzz
+# New inputs go to the first folder, outside the tree; the seeds and every
+# input that ever failed are read as well.
+FUZZ_CORPUS := $(FUZZ_BUILD)/corpus tests/fuzz/seeds tests/fuzz/regressions
 CMAKE_GEN  := -G Ninja
 BENCH_FLAGS ?= --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-.PHONY: run test bench measure assets package soak
+.PHONY: run test bench measure assets package soak fuzz fuzz-build
 
 run:
 	@tools/ensure-deps.sh
@@ -19,8 +25,23 @@ test:
 	@tools/ensure-deps.sh test
 	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZORVIK_SANITIZE=ON -DZORVIK_TESTS=ON
 	cmake --build $(TEST_BUILD)
+	$(MAKE) --no-print-directory fuzz-build
+	$(FUZZER) tests/fuzz/regressions/*
+	$(FUZZER) -max_total_time=60 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_CORPUS)
 	$(MAKE) --no-print-directory soak SOAK_MINUTES=2
 	ctest --test-dir $(TEST_BUILD) --output-on-failure
+
+# The engine's fuzzer, built with clang and without Qt; `make fuzz` runs it
+# for FUZZ_SECONDS and leaves any failing input in build-fuzz/.
+fuzz-build:
+	@tools/ensure-deps.sh test
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DZORVIK_FUZZ=ON
+	cmake --build $(FUZZ_BUILD)
+	mkdir -p $(FUZZ_BUILD)/corpus
+
+fuzz: fuzz-build
+	$(FUZZER) -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_CORPUS)
 
 # The Debian package, built as Debian builds its packages: everything under
 # /usr, the game itself in /usr/games, with dpkg-buildflags' hardening flags.

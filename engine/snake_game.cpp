@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "engine/snake_game.h"
 
+#include <stdexcept>
+
 namespace zorvik {
 
 namespace {
@@ -16,12 +18,13 @@ SnakeGame::SnakeGame(GameWindow& window, const BoardPictures& pictures, std::uin
     : window_(&window), pictures_(pictures), random_(seed), food_(pictures.foods[0]) {}
 
 void SnakeGame::Start(const GameOptions& options) {
+    const int interval = options.TimerInterval(); // refuses a step that does not exist
     options_ = options;
     level_ = 1;
     Reset();
     RepaintEmptyCells();
     window_->SetTimerEnabled(true);
-    window_->SetTimerInterval(options_.TimerInterval());
+    window_->SetTimerInterval(interval);
 }
 
 void SnakeGame::Tick() {
@@ -57,22 +60,35 @@ void SnakeGame::CheckEndOfLevel() {
 }
 
 void SnakeGame::StartGame(const GameOptions& options) {
-    options_ = options;
+    UseOptions(options);
+    if (!options_.campaign && level_ != 1) {
+        level_ = 1;
+        LayObstacles();
+    }
     Reset();
 }
 
 void SnakeGame::StartGameOnLevel(const GameOptions& options, int level) {
-    options_ = options;
-    level_ = level;
+    if (level < 1 || level > kLastLevel) {
+        throw std::out_of_range("no such level");
+    }
+    UseOptions(options);
+    level_ = options_.campaign ? level : 1;
     LayObstacles();
     Reset();
+}
+
+// The timer runs at the speed that scores, so both change together; a step
+// that does not exist is refused before anything changes.
+void SnakeGame::UseOptions(const GameOptions& options) {
+    window_->SetTimerInterval(options.TimerInterval());
+    options_ = options;
 }
 
 void SnakeGame::SetSpeedStep(int step) {
     GameOptions changed = options_;
     changed.speedStep = step;
-    window_->SetTimerInterval(changed.TimerInterval()); // refuses a step that does not exist
-    options_ = changed;
+    UseOptions(changed);
 }
 
 void SnakeGame::SetSnakesCollide(bool collide) {

@@ -61,9 +61,13 @@ public:
     // One timer tick: keys, end checks, repaint, move, draw, collide, eat.
     void Tick();
 
+    // The start calls refuse a speed step or level that does not exist
+    // (std::out_of_range) and then change nothing; a classic game is always
+    // played on level 1, whatever level it is started on.
+
     // A new game with these options on the board as it is laid.
     void StartGame(const GameOptions& options);
-    // Lays the layout of `level`, then starts a new game on it.
+    // Lays the layout of `level` (1 to 7), then starts a new game on it.
     void StartGameOnLevel(const GameOptions& options, int level);
 
     // Options that act from the next tick on without a new game.
@@ -88,6 +92,7 @@ public:
 private:
     friend struct testkit::GameAccess;
 
+    void UseOptions(const GameOptions& options);
     void Reset();
     void LayObstacles();
     void RepaintEmptyCells();

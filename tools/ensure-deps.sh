@@ -13,7 +13,7 @@ packaging=(dpkg-dev file)
 case "${1:-}" in
 test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick weston qt6-wayland
                  desktop-file-utils appstream appstream-compose groff-base
-                 at-spi2-core python3-pyatspi dbus "${packaging[@]}") ;;
+                 at-spi2-core python3-pyatspi dbus clang libclang-rt-14-dev libsdl2-dev "${packaging[@]}") ;;
 package) packages+=("${packaging[@]}") ;;
 esac
 

@@ -57,7 +57,9 @@ TEST(Layouts, EachLevelLaysExactlyItsWalls) {
     const std::map<int, int> counts{{2, 116}, {3, 204}, {4, 190}, {5, 172}, {6, 170}, {7, 284}};
     for (int level = 0; level <= 8; ++level) {
         SCOPED_TRACE(::testing::Message() << "level " << level);
-        TestGame g(false, true, level);
+        TestGame g(false, true);
+        g.access.level() = level;
+        g.access.LayObstacles();
         EXPECT_EQ(g.game.obstacles(), Drawn(level));
         EXPECT_EQ(ObstacleCount(g.game), counts.contains(level) ? counts.at(level) : 0);
     }

@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+//
+// A libFuzzer target: each input is a whole session with the engine, from
+// start-up through option changes, names, new games on any level, key states
+// for every tick and end screens, with every invariant checked after every
+// tick.
+#include "fuzz_window.h"
+#include "invariants.h"
+
+#include "engine/snake_game.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+namespace zorvik::fuzz {
+
+namespace {
+
+const BoardPictures kBoardPictures{{1}, {2}, {{{3}, {4}, {5}, {6}, {7}}}};
+const std::string kBittenWords = " was bitten to death";
+
+// A session ends after this many ticks, so that no input runs for long.
+constexpr int kMostTicks = 20000;
+
+std::uint64_t ticksPlayed = 0;
+
+void ReportTicks() {
+    std::fprintf(stderr, "zorvik_engine_fuzz: %llu ticks played\n",
+                 static_cast<unsigned long long>(ticksPlayed));
+}
+
+bool Exists(int speedStep) {
+    return speedStep >= 0 && speedStep < static_cast<int>(kSpeedSteps.size());
+}
+
+Picture PictureFrom(FuzzedDataProvider& input, int base) {
+    return {
+        static_cast<std::uint16_t>(base + input.ConsumeIntegralInRange(0, kPictureChoices - 1))};
+}
+
+// Any options a window could send, and speed steps none sends.
+GameOptions OptionsFrom(FuzzedDataProvider& input) {
+    GameOptions options;
+    options.twoPlayers = input.ConsumeBool();
+    options.campaign = input.ConsumeBool();
+    options.snakesCollide = input.ConsumeBool();
+    options.speedStep = input.ConsumeIntegralInRange(-2, 9);
+    options.snake1 = PictureFrom(input, kSnakePictureBase);
+    options.snake2 = PictureFrom(input, kSnakePictureBase);
+    options.obstacle = PictureFrom(input, kTilePictureBase);
+    return options;
+}
+
+// Empty, very long, raw bytes (invalid UTF-8, NUL) or wrapped in direction marks.
+std::string NameFrom(FuzzedDataProvider& input) {
+    switch (input.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+        return {};
+    case 1:
+        return std::string(input.ConsumeIntegralInRange<std::size_t>(1000, 20000),
+                           input.ConsumeIntegral<char>());
+    case 2:
+        return input.ConsumeRandomLengthString(64);
+    default:
+        return "\u202e" + input.ConsumeRandomLengthString(16) + "\u2067" + std::string(1, '\0');
+    }
+}
+
+// Everything of the game a refused call must leave as it was.
+struct Snapshot {
+    GameOptions options;
+    int level, foodCell, interval;
+    float score1, score2;
+    ObstacleMap obstacles;
+
+    explicit Snapshot(const SnakeGame& g, int timerInterval)
+        : options(g.options()), level(g.level()), foodCell(g.foodCell()), interval(timerInterval),
+          score1(g.player(1).score), score2(g.player(2).score), obstacles(g.obstacles()) {}
+    bool operator==(const Snapshot&) const = default;
+};
+
+// The shortest way in rows or columns: across the edge only where no border
+// wall stands, -15 to 14.
+int Towards(int from, int to, int size, bool walled) {
+    return walled ? to - from : ((to - from) % size + size + size / 2) % size - size / 2;
+}
+
+// A key state that steers each snake in play towards the food where it can,
+// never into a wall or its own body, so that play reaches long snakes,
+// later levels and the endings of a won game.
+std::uint16_t ChaseFood(const SnakeGame& game, std::uint16_t biteKeys) {
+    std::uint16_t keys = biteKeys;
+    for (int number : {1, 2}) {
+        const Snake& snake = game.player(number).snake;
+        const int head = snake.HeadCell();
+        const int dir = snake.directions.at(static_cast<std::size_t>(snake.headIndex));
+        const auto blocked = [&](int d) {
+            const int row = head / kColumns, column = head % kColumns;
+            const int next = (row + (d == kDown) - (d == kUp) + kRows) % kRows * kColumns +
+                             (column + (d == kRight) - (d == kLeft) + kColumns) % kColumns;
+            const auto on = [next](const Snake& s) {
+                const auto end = s.cells.begin() + s.headIndex + 1;
+                return std::find(s.cells.begin() + 1, end, next) != end;
+            };
+            return game.obstacles().at(static_cast<std::size_t>(next)) == kObstacle || on(snake) ||
+                   (game.options().snakesCollide && on(game.player(3 - number).snake));
+        };
+        const bool walled = game.level() > 1;
+        const int rows = Towards(head / kColumns, game.foodCell() / kColumns, kRows, walled);
+        const int columns = Towards(head % kColumns, game.foodCell() % kColumns, kColumns, walled);
+        const bool vertical = dir > kLeft;
+        int wanted = vertical ? (columns > 0   ? kRight
+                                 : columns < 0 ? kLeft
+                                               : dir)
+                              : (rows > 0   ? kDown
+                                 : rows < 0 ? kUp
+                                            : dir);
+        if (wanted == dir && blocked(dir)) {
+            wanted = vertical ? kRight : kDown;
+        }
+        if (blocked(wanted)) {
+            wanted =
+                vertical ? (wanted == kRight ? kLeft : kRight) : (wanted == kDown ? kUp : kDown);
+        }
+        if (wanted != dir) {
+            // Left, up, right, down are bits 0 to 3 of each player's keys.
+            const int bit = (wanted == kLeft ? 0 : wanted == kUp ? 1 : wanted == kRight ? 2 : 3);
+            keys |= static_cast<std::uint16_t>(1U << (bit + (number == 2 ? 5 : 0)));
+        }
+    }
+    return keys;
+}
+
+class Session {
+public:
+    explicit Session(FuzzedDataProvider& input)
+        : input_(input), game_(window_, kBoardPictures, input.ConsumeIntegral<std::uint32_t>()) {
+        window_.onEndScreen = [this](const EndScreenContent& content) { EndScreen(content); };
+    }
+
+    void Play() {
+        const GameOptions first = OptionsFrom(input_);
+        if (Exists(first.speedStep)) {
+            game_.Start(first);
+        } else {
+            Require(Refused([&] { game_.Start(first); }), "start-up at a step that does not exist");
+            Require(game_.options() == GameOptions{}, "a refused start-up changed the options");
+            game_.Start(GameOptions{});
+        }
+        while (input_.remaining_bytes() > 0 && ticks_ < kMostTicks) {
+            Act();
+        }
+    }
+
+private:
+    void Act() {
+        switch (input_.ConsumeIntegralInRange(0, 9)) {
+        case 0:
+        case 1:
+        case 2:
+            for (int n = input_.ConsumeIntegralInRange(1, 64); n > 0; --n) {
+                Tick(input_.ConsumeIntegral<std::uint16_t>());
+            }
+            break;
+        case 3: {
+            const std::uint16_t held = input_.ConsumeIntegral<std::uint16_t>();
+            for (int n = input_.ConsumeIntegralInRange(1, 256); n > 0; --n) {
+                Tick(held);
+            }
+            break;
+        }
+        case 4: {
+            const auto bites = static_cast<std::uint16_t>(input_.ConsumeIntegralInRange(0, 3));
+            const auto biteKeys = static_cast<std::uint16_t>((bites & 1U ? 1U << 4 : 0U) |
+                                                             (bites & 2U ? 1U << 9 : 0U));
+            for (int n = input_.ConsumeIntegralInRange(1, 1000); n > 0; --n) {
+                Tick(ChaseFood(game_, biteKeys));
+            }
+            break;
+        }
+        case 5: {
+            const int step = input_.ConsumeIntegralInRange(-2, 9);
+            Change(Exists(step), [&] { game_.SetSpeedStep(step); });
+            break;
+        }
+        case 6:
+            game_.SetSnakesCollide(input_.ConsumeBool());
+            break;
+        case 7: {
+            const std::string one = NameFrom(input_);
+            const std::string two = NameFrom(input_);
+            game_.SetPlayerNames(one, two);
+            Require(game_.playerName(1) == one && game_.playerName(2) == two, "names altered");
+            break;
+        }
+        case 8: {
+            const GameOptions options = OptionsFrom(input_);
+            if (Change(Exists(options.speedStep), [&] { game_.StartGame(options); })) {
+                Require(game_.options() == options, "a new game on other options");
+                CheckFreshGame(game_, window_.interval);
+            }
+            break;
+        }
+        default: {
+            const GameOptions options = OptionsFrom(input_);
+            const int level = input_.ConsumeIntegralInRange(-1, 9);
+            const bool playable = Exists(options.speedStep) && level >= 1 && level <= 7;
+            if (Change(playable, [&] { game_.StartGameOnLevel(options, level); })) {
+                Require(game_.level() == (options.campaign ? level : 1), "a game on another level");
+                CheckFreshGame(game_, window_.interval);
+            }
+        }
+        }
+    }
+
+    // Makes a change the engine must take when `playable` and refuse with
+    // nothing changed otherwise; returns whether it was taken.
+    template <typename Call> bool Change(bool playable, Call call) {
+        if (playable) {
+            call();
+            Require(window_.interval == game_.options().TimerInterval(),
+                    "timer and scoring speeds differ");
+            return true;
+        }
+        const Snapshot before(game_, window_.interval);
+        Require(Refused(call), "an option that cannot be played accepted");
+        Require(Snapshot(game_, window_.interval) == before, "a refused call changed the game");
+        return false;
+    }
+
+    template <typename Call> static bool Refused(Call call) {
+        try {
+            call();
+        } catch (const std::out_of_range&) {
+            return true;
+        }
+        return false;
+    }
+
+    void Tick(std::uint16_t keys) {
+        window_.keys = keys;
+        const std::array<Player, 2> before{game_.player(1), game_.player(2)};
+        ended_ = false;
+        staleCellsMayShow_ = false;
+        game_.Tick();
+        ++ticksPlayed;
+        ++ticks_;
+        CheckAfterTick(game_, window_.interval, window_.timerOn, staleCellsMayShow_);
+        if (ended_) {
+            return;
+        }
+        // A meal scores by the speed the timer runs at; no meal, no points.
+        const int points = 1000 - (window_.interval / 25 - 1) * 100;
+        for (int number : {1, 2}) {
+            const Player& now = game_.player(number);
+            const Player& was = before.at(static_cast<std::size_t>(number - 1));
+            const int meals = now.eaten - was.eaten;
+            Require(meals == 0 || meals == 1, "more than one meal in a tick");
+            Require(now.score == was.score + static_cast<float>(meals * points),
+                    "a meal scored other than its speed pays");
+        }
+    }
+
+    // Dismissed at once, or after a while in which the held keys changed:
+    // the rest of the tick reads the keys of the moment it goes.
+    void EndScreen(const EndScreenContent& content) {
+        CheckWhileEndScreenShown(game_, window_.timerOn, content);
+        ended_ = true;
+        staleCellsMayShow_ =
+            staleCellsMayShow_ || (content.picture == EndPicture::GameOver &&
+                                   (!content.message || content.message->words != kBittenWords));
+        if (input_.ConsumeBool()) {
+            window_.keys = input_.ConsumeIntegral<std::uint16_t>();
+        }
+    }
+
+    FuzzedDataProvider& input_;
+    FuzzWindow window_;
+    SnakeGame game_;
+    bool ended_ = false;
+    bool staleCellsMayShow_ = false;
+    int ticks_ = 0;
+};
+
+} // namespace
+
+} // namespace zorvik::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::atexit(zorvik::fuzz::ReportTicks);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    zorvik::fuzz::Session(input).Play();
+    return 0;
+}
