@@ -74,11 +74,12 @@ bench:
 	./$(BUILD)/bench/zorvik_bench_hidpi --benchmark_filter=Repaint $(BENCH_FLAGS)
 
 # Times the Release game on a private X display: first frame, CPU beside the
-# floor program at scale 1 and 2, memory and the real tick period.
+# floor program at scale 1 and 2 and with a gamepad, memory, the wakeups of
+# a paused game and the real tick period.
 measure:
 	@tools/ensure-deps.sh test
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_BENCH=ON
-	cmake --build $(BUILD) --target zorvik zorvik_floor zorvik_first_frame zorvik_tick_period
+	cmake --build $(BUILD) --target zorvik zorvik_floor zorvik_first_frame zorvik_tick_period zorvik_with_pad
 	bench/measure.sh $(BUILD)
 
 # Paints every picture into assets/ (a developer's step; the game only

@@ -6,7 +6,9 @@
 # a window manager: the time from launch to the first painted frame; the CPU
 # of a two-player game at the fastest speed, steered with keys, beside the
 # floor program (a bare Qt window doing the least a snake game can do), at
-# scale 1 and 2; the game's peak memory; and the real period of its ticks.
+# scale 1 and 2 and with a gamepad plugged in; the game's peak memory; the
+# wakeups of a paused game with and without a pad; and the real period of
+# its ticks.
 #
 # Usage: bench/measure.sh [BUILD_DIR]. It takes the first free X display
 # from :$ZORVIK_MEASURE_DISPLAY_FROM (default 120) on. When it fails, it
@@ -18,6 +20,7 @@ game=$build/zorvik
 floor=$build/bench/measure/zorvik_floor
 first_frame=$build/bench/measure/zorvik_first_frame
 tick_period=$build/bench/measure/zorvik_tick_period
+with_pad=$build/bench/measure/zorvik_with_pad
 first_display=${ZORVIK_MEASURE_DISPLAY_FROM:-120}
 launches=9
 cpu_windows=3
@@ -54,7 +57,7 @@ fail() {
     exit 1
 }
 
-for program in "$game" "$floor" "$first_frame" "$tick_period"; do
+for program in "$game" "$floor" "$first_frame" "$tick_period" "$with_pad"; do
     [ -x "$program" ] || fail "$program is missing: run 'make measure'"
 done
 
@@ -166,12 +169,14 @@ steer() {
     done
 }
 
-for scale in 1 2; do
+# Runs a program as the game, with scale factor $scale, labelled $label.
+measure_cpu() {
+    local scale=$1 program=$2 label=$3 key=${3//[^a-z0-9]/_}
     QT_SCALE_FACTOR=$scale "$floor" >"$work/floor-$scale.log" 2>&1 &
     floor_pid=$!
     started+=("$floor_pid")
     window_of "Zorvik floor" >/dev/null || fail "the floor window did not appear"
-    QT_SCALE_FACTOR=$scale "$game" >"$work/game-$scale.log" 2>&1 &
+    QT_SCALE_FACTOR=$scale "$program" >"$work/game-$key.log" 2>&1 &
     game_pid=$!
     started+=("$game_pid")
     main=$(window_of Zorvik) || fail "the main window did not appear at scale $scale"
@@ -205,23 +210,51 @@ for scale in 1 2; do
         end_ns=$(date +%s%N)
         awk -v g=$((game_end - game_start)) -v f=$((floor_end - floor_start)) -v ns=$((end_ns - start_ns)) \
             'BEGIN { printf "%.3f %.3f %.2f\n", 100 * g / ns, 100 * f / ns, g / f }' |
-            tee -a "$work/cpu-$scale" |
-            awk -v s="$scale" '{ printf "scale %d, %d s: game %s %%, floor %s %%, ratio %s\n", s, '"$cpu_seconds"', $1, $2, $3 }'
+            tee -a "$work/cpu-$key" |
+            awk -v l="$label" '{ printf "%s, %d s: game %s %%, floor %s %%, ratio %s\n", l, '"$cpu_seconds"', $1, $2, $3 }'
     done
     kill "$steering"
     wait "$steering" 2>/dev/null || true
     board_moves "$main_x" "$main_y" || fail "the game stopped during the CPU measurement at scale $scale"
-    game_cpu=$(cut -d' ' -f1 "$work/cpu-$scale" | median)
-    floor_cpu=$(cut -d' ' -f2 "$work/cpu-$scale" | median)
-    ratio=$(cut -d' ' -f3 "$work/cpu-$scale" | median)
-    echo "CPU at 25 ms, two players, scale $scale (median of $cpu_windows x $cpu_seconds s):" \
+    game_cpu=$(cut -d' ' -f1 "$work/cpu-$key" | median)
+    floor_cpu=$(cut -d' ' -f2 "$work/cpu-$key" | median)
+    ratio=$(cut -d' ' -f3 "$work/cpu-$key" | median)
+    echo "CPU at 25 ms, two players, $label (median of $cpu_windows x $cpu_seconds s):" \
         "game $game_cpu %, floor $floor_cpu % of one core, ratio $ratio"
-    echo "peak memory at scale $scale: $(awk '/^VmHWM/ { printf "%.1f MiB", $2 / 1024 }' "/proc/$game_pid/status") (VmHWM)"
+    echo "peak memory, $label: $(awk '/^VmHWM/ { printf "%.1f MiB", $2 / 1024 }' "/proc/$game_pid/status") (VmHWM)"
     kill "$game_pid" "$floor_pid"
     wait "$game_pid" "$floor_pid" 2>/dev/null || true
+}
+measure_cpu 1 "$game" "scale 1"
+measure_cpu 2 "$game" "scale 2"
+measure_cpu 1 "$with_pad" "scale 1, one gamepad"
+
+# 3. Wakeups of a paused game: every context switch of its threads in 10 s,
+# without a pad and with one (the pads are looked at while no tick runs).
+context_switches() {
+    cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { sum += $2 } END { print sum }'
+}
+for program in "$game" "$with_pad"; do
+    scale=1
+    "$program" >"$work/paused.log" 2>&1 &
+    game_pid=$!
+    started+=("$game_pid")
+    main=$(window_of Zorvik) || fail "the main window did not appear for the paused game"
+    read -r main_x main_y <<<"$(origin_of "$main")"
+    sleep 1
+    click_at "$main_x" "$main_y" "${pause_ball[@]}"
+    sleep 2
+    board_moves "$main_x" "$main_y" && fail "the game did not pause"
+    before=$(context_switches "$game_pid")
+    sleep "$cpu_seconds"
+    after=$(context_switches "$game_pid")
+    [ "$program" = "$game" ] && pads="no gamepad" || pads="one gamepad"
+    echo "wakeups of a paused game, $pads: $(((after - before) / cpu_seconds)) per second"
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
 done
 
-# 3. The real tick period: the real main window, whose timer's ticks a small
+# 4. The real tick period: the real main window, whose timer's ticks a small
 # program records.
 "$tick_period" || fail "the tick period was not measured"
 finished=true

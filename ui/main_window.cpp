@@ -93,6 +93,8 @@ void ShowPower(QWidget& bar, float power, int player) {
 MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), book_(book), choices_(book),
       pictures_(book), game_(*this, pictures_.board, seed),
+      pads_(*this, keys_,
+            [this] { return isActiveWindow() && QApplication::activeModalWidget() == nullptr; }),
       background_(book.Load(QStringLiteral(":/main/background.png"))),
       shape_(new ShapedWindow(*this, MainWindowOutline(), kClientArea)) {
     setObjectName(QStringLiteral("SnakeTable"));
@@ -115,6 +117,8 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
                     PauseStep();
                 }
             });
+    connect(&pads_, &Gamepads::startPressed, this, &MainWindow::PauseClicked);
+    connect(&pads_, &Gamepads::padUnplugged, this, &MainWindow::PauseStep);
 
     const GameOptions options = choices_.DefaultOptions();
     LayOutControls();
@@ -180,6 +184,7 @@ void MainWindow::LayOutControls() {
 }
 
 void MainWindow::Tick() {
+    pads_.Read();
     game_.Tick();
     ShowState();
 }
@@ -226,6 +231,7 @@ void MainWindow::SetTimerEnabled(bool enabled) {
     } else {
         gameTimer_.stop();
     }
+    pads_.SetReadByTicks(enabled);
 }
 
 void MainWindow::SetTimerInterval(int milliseconds) {

@@ -7,6 +7,7 @@
 #include "settings/option_pictures.h"
 #include "settings/settings_window.h"
 #include "ui/game_pictures.h"
+#include "widgets/gamepads.h"
 #include "widgets/key_state.h"
 
 #include <QTimer>
@@ -43,6 +44,7 @@ public:
     int TimerInterval() const { return gameTimer_.interval(); }
     const SnakeGame& game() const { return game_; }
     KeyState& keyState() { return keys_; }
+    const Gamepads& gamepads() const { return pads_; }
     SettingsWindow& settings() { return *settings_; }
 
 protected:
@@ -76,6 +78,7 @@ private:
     KeyState keys_;
     // A named child of the window, so that tools measuring the game find it.
     QTimer gameTimer_{this};
+    Gamepads pads_;
     Picture background_;
     ShapedWindow* shape_;
     // The scores the panel shows; none before the first.

@@ -15,7 +15,7 @@ namespace zorvik {
 // Pausing is nothing but the timer being off; the button shows which.
 void MainWindow::PauseStep() {
     if (gameTimer_.isActive()) {
-        gameTimer_.stop();
+        SetTimerEnabled(false);
         ShowPauseButton(false);
     }
 }
@@ -24,7 +24,7 @@ void MainWindow::PauseClicked() {
     if (gameTimer_.isActive()) {
         PauseStep();
     } else {
-        gameTimer_.start();
+        SetTimerEnabled(true);
         ShowPauseButton(true);
     }
 }

@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "engine/board.h"
+#include "engine/keys.h"
+#include "modal_window.h"
+
+#include <QSignalSpy>
+#include <SDL.h>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace zorvik;
+using namespace zorvik::testkit;
+
+namespace {
+
+// A gamepad that SDL simulates, worked as a player would work a real one.
+class VirtualPad {
+public:
+    explicit VirtualPad(SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                        const char* name = "Test pad") {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = static_cast<Uint16>(type);
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.name = name;
+        const int index = SDL_JoystickAttachVirtualEx(&desc);
+        joystick_ = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
+    }
+    ~VirtualPad() { Unplug(); }
+    VirtualPad(const VirtualPad&) = delete;
+    VirtualPad& operator=(const VirtualPad&) = delete;
+
+    bool plugged() const { return joystick_ != nullptr; }
+
+    void Set(SDL_GameControllerButton button, bool down) {
+        SDL_JoystickSetVirtualButton(joystick_, button, down ? 1 : 0);
+        SDL_JoystickUpdate();
+    }
+    // Pressed and released before anyone looks.
+    void Tap(SDL_GameControllerButton button) {
+        Set(button, true);
+        Set(button, false);
+    }
+    void Stick(int x, int y) {
+        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
+        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
+        SDL_JoystickUpdate();
+    }
+    void Unplug() {
+        if (joystick_ == nullptr) {
+            return;
+        }
+        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
+        SDL_JoystickClose(joystick_);
+        joystick_ = nullptr;
+        for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+            if (SDL_JoystickGetDeviceInstanceID(index) == id) {
+                SDL_JoystickDetachVirtual(index);
+            }
+        }
+        SDL_JoystickUpdate();
+    }
+
+private:
+    SDL_Joystick* joystick_ = nullptr;
+};
+
+// What the game writes to stderr while it lives.
+class CapturedStderr {
+public:
+    CapturedStderr() : file_(std::tmpfile()), saved_(dup(fileno(stderr))) {
+        std::fflush(stderr);
+        dup2(fileno(file_), fileno(stderr));
+    }
+    ~CapturedStderr() {
+        Restore();
+        std::fclose(file_);
+    }
+    QString Text() {
+        Restore();
+        std::rewind(file_);
+        QByteArray text;
+        char buffer[512];
+        while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file_)) {
+            text.append(buffer, static_cast<qsizetype>(read));
+        }
+        return QString::fromUtf8(text);
+    }
+
+private:
+    void Restore() {
+        if (saved_ >= 0) {
+            std::fflush(stderr);
+            dup2(saved_, fileno(stderr));
+            close(saved_);
+            saved_ = -1;
+        }
+    }
+    std::FILE* file_;
+    int saved_;
+};
+
+constexpr int kStickFull = SDL_JOYSTICK_AXIS_MAX;
+constexpr int kInsideDeadZone = SDL_JOYSTICK_AXIS_MAX / 5;
+
+// The main window, shown, with the keyboard, its pads started, and paused so
+// that only the test's ticks move the snakes.
+struct PadGame : OpenedGame {
+    PadGame() {
+        table.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&table));
+        QTRY_VERIFY(table.gamepads().started());
+        Click(table, "pauseButton");
+    }
+    void Tick() { QMetaObject::invokeMethod(table.findChild<QTimer*>("gameTimer"), "timeout"); }
+    int Heading(int player) {
+        const Snake& snake = game.player(player).snake;
+        return snake.directions.at(static_cast<std::size_t>(snake.headIndex));
+    }
+    // The snake heads left or right, whichever way it goes now.
+    void HeadAcross(int player) {
+        if (Heading(player) == kUp || Heading(player) == kDown) {
+            Snake& snake = access.player(player).snake;
+            snake.directions.at(static_cast<std::size_t>(snake.headIndex)) = kRight;
+        }
+    }
+    // Lets the pads be read while no tick runs.
+    static void Idle() { QTest::qWait(150); }
+};
+
+} // namespace
+
+class GamepadsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Held over all cases, as the one window of a real run holds it: SDL
+    // would double its controller events were the subsystem started again
+    // while the test's own joysticks keep it alive.
+    void initTestCase() { QVERIFY(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0); }
+    void cleanupTestCase() { SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER); }
+
+    // A tap between two ticks is never lost, and the stick steers only
+    // beyond its dead zone, by its stronger axis.
+    void dpadAndStickSteerPlayerOne() {
+        PadGame play;
+        VirtualPad pad;
+        QVERIFY(pad.plugged());
+        play.Tick();
+        play.HeadAcross(1);
+        pad.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        play.Tick();
+        QCOMPARE(play.Heading(1), kUp);
+
+        pad.Stick(kStickFull / 2, kInsideDeadZone);
+        play.Tick();
+        QCOMPARE(play.Heading(1), kRight);
+        pad.Stick(kInsideDeadZone, kInsideDeadZone);
+        play.Tick();
+        pad.Stick(kInsideDeadZone, kStickFull / 2);
+        play.Tick();
+        QCOMPARE(play.Heading(1), kDown);
+        // Back inside the dead zone the stick lets go of the key.
+        pad.Stick(0, kInsideDeadZone);
+        play.Tick();
+        QVERIFY(!play.table.keyState().KeyPressed(vk::Down));
+        pad.Stick(-kStickFull, kStickFull / 2);
+        play.Tick();
+        QCOMPARE(play.Heading(1), kLeft);
+        pad.Stick(0, 0);
+    }
+
+    // South and the right shoulder bite as Ctrl does; the second pad is
+    // player 2's, even when it comes in the middle of a game.
+    void biteButtonsAndTheSecondPad() {
+        PadGame play;
+        VirtualPad first;
+        play.Tick();
+        first.Tap(SDL_CONTROLLER_BUTTON_A);
+        play.Idle();
+        QVERIFY(play.table.keyState().KeyPressed(vk::Control));
+        first.Set(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, true);
+        play.Idle();
+        // Held, it bites at every look.
+        QVERIFY(play.table.keyState().KeyPressed(vk::Control));
+        QVERIFY(play.table.keyState().KeyPressed(vk::Control));
+        first.Set(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, false);
+        play.Idle();
+        QVERIFY(!play.table.keyState().KeyPressed(vk::Control));
+
+        VirtualPad second;
+        play.Tick();
+        play.HeadAcross(2);
+        const int playerOneHeading = play.Heading(1);
+        second.Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        play.Tick();
+        QCOMPARE(play.Heading(2), kDown);
+        QCOMPARE(play.Heading(1), playerOneHeading);
+        second.Tap(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+        play.Idle();
+        QVERIFY(play.table.keyState().KeyPressed(vk::Tab));
+        QVERIFY(!play.table.keyState().KeyPressed(vk::Control));
+    }
+
+    // Start does what the pause button does; an unplugged pad pauses a
+    // running game and frees its player for the next pad, while a third pad
+    // waits for a free player.
+    void startPausesAndUnpluggingFreesThePlayer() {
+        PadGame play;
+        auto first = std::make_unique<VirtualPad>();
+        VirtualPad second;
+        VirtualPad third;
+        play.Tick();
+        first->Tap(SDL_CONTROLLER_BUTTON_START);
+        play.Idle();
+        QVERIFY(!play.Paused());
+        first->Tap(SDL_CONTROLLER_BUTTON_START);
+        play.Idle();
+        QVERIFY(play.Paused());
+
+        // The third pad steers nobody while both players have one.
+        play.HeadAcross(1);
+        play.HeadAcross(2);
+        third.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        play.Tick();
+        QCOMPARE(play.Heading(1), kRight);
+        QVERIFY(play.Heading(2) != kUp);
+
+        Click(play.table, "pauseButton");
+        QVERIFY(!play.Paused());
+        first.reset();
+        play.Tick();
+        QVERIFY(play.Paused());
+        // Player 1 is free again and the waiting pad takes over.
+        play.HeadAcross(1);
+        third.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        play.Tick();
+        QCOMPARE(play.Heading(1), kUp);
+    }
+
+    // A pad pressed while a dialog is up, or while another program has the
+    // keyboard, never steers, and Start never resumes a game left behind.
+    void padsActOnlyInTheActiveMainWindow() {
+        PadGame play;
+        VirtualPad pad;
+        play.Tick();
+        play.HeadAcross(1);
+        play.Open("helpButton", [&](QWidget&) {
+            pad.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+            pad.Set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+            pad.Tap(SDL_CONTROLLER_BUTTON_START);
+            play.Idle();
+        });
+        QVERIFY(play.Paused());
+        play.table.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&play.table));
+        play.Tick();
+        QCOMPARE(play.Heading(1), kRight);
+        pad.Set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
+
+        QWidget otherProgram;
+        otherProgram.show();
+        otherProgram.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&otherProgram));
+        pad.Tap(SDL_CONTROLLER_BUTTON_START);
+        pad.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        play.Idle();
+        play.Tick();
+        QVERIFY(play.Paused());
+        QCOMPARE(play.Heading(1), kRight);
+    }
+
+    // A pad without a known layout is named on stderr with the way to map
+    // it, and the keyboard plays on.
+    void anUnmappablePadIsIgnored() {
+        CapturedStderr stderrText;
+        PadGame play;
+        VirtualPad odd(SDL_JOYSTICK_TYPE_UNKNOWN, "Odd stick");
+        play.Tick();
+        play.HeadAcross(1);
+        odd.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        play.table.keyState().Press(vk::Down);
+        play.Tick();
+        play.table.keyState().Release(vk::Down);
+        QCOMPARE(play.Heading(1), kDown);
+        const QString text = stderrText.Text();
+        QVERIFY2(text.contains(QLatin1String("\"Odd stick\"")) &&
+                     text.contains(QLatin1String("SDL_GAMECONTROLLERCONFIG")),
+                 qPrintable(text));
+        QVERIFY2(text.count(QLatin1String("zorvik:")) == 1, qPrintable(text));
+    }
+};
+
+QTEST_MAIN(GamepadsTest)
+#include "gamepads_test.moc"

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "widgets/gamepads.h"
+
+#include "engine/keys.h"
+#include "widgets/key_state.h"
+
+#include <QEvent>
+#include <QWidget>
+#include <SDL.h>
+#include <cstdio>
+#include <cstdlib>
+
+namespace zorvik {
+
+namespace {
+
+// The stick steers once it is pushed beyond a quarter of its travel.
+constexpr int kStickDeadZone = SDL_JOYSTICK_AXIS_MAX / 4;
+// While no tick reads the pads: often enough for Start with a pad
+// attached, and once a second to notice one being plugged in.
+constexpr int kIdleReadWithPadMs = 50;
+constexpr int kIdleReadWithoutPadMs = 1000;
+
+struct PlayerKeys {
+    int up, down, left, right, bite;
+};
+constexpr std::array<PlayerKeys, 2> kPlayerKeys{{
+    {vk::Up, vk::Down, vk::Left, vk::Right, vk::Control},
+    {vk::W, vk::S, vk::A, vk::D, vk::Tab},
+}};
+
+// The direction the stick points in, by its stronger axis.
+int StickKey(int x, int y, const PlayerKeys& keys) {
+    if (std::max(std::abs(x), std::abs(y)) <= kStickDeadZone) {
+        return 0;
+    }
+    if (std::abs(x) >= std::abs(y)) {
+        return x > 0 ? keys.right : keys.left;
+    }
+    return y > 0 ? keys.down : keys.up;
+}
+
+} // namespace
+
+Gamepads::Gamepads(QWidget& window, KeyState& keys, std::function<bool()> mayAct)
+    : window_(window), keys_(keys), mayAct_(std::move(mayAct)) {
+    idleRead_.setSingleShot(true);
+    connect(&idleRead_, &QTimer::timeout, this, [this] {
+        Read();
+        ScheduleIdleRead();
+    });
+    // SDL starts after the window's first frame, so that it never slows the
+    // start.
+    window_.installEventFilter(this);
+}
+
+Gamepads::~Gamepads() {
+    if (!started_) {
+        return;
+    }
+    for (Pad& pad : players_) {
+        if (pad.controller != nullptr) {
+            SDL_GameControllerClose(pad.controller);
+        }
+    }
+    for (Pad& pad : waiting_) {
+        SDL_GameControllerClose(pad.controller);
+    }
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+bool Gamepads::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Paint) {
+        window_.removeEventFilter(this);
+        QTimer::singleShot(0, this, &Gamepads::Start);
+    }
+    return false;
+}
+
+void Gamepads::Start() {
+    // SIGINT and SIGTERM must still end the game at once, and SDL owns no
+    // window here, so the game checks its own focus.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "zorvik: gamepads are off: %s\n", SDL_GetError());
+        return;
+    }
+    started_ = true;
+    // The raw joystick events must flow, since the mapped controls are made
+    // from them; the touchpads and motion sensors would only fill the queue.
+    for (Uint32 type :
+         {SDL_JOYBALLMOTION, SDL_JOYBATTERYUPDATED, SDL_CONTROLLERTOUCHPADDOWN,
+          SDL_CONTROLLERTOUCHPADMOTION, SDL_CONTROLLERTOUCHPADUP, SDL_CONTROLLERSENSORUPDATE}) {
+        SDL_EventState(type, SDL_IGNORE);
+    }
+    Read();
+    ScheduleIdleRead();
+}
+
+void Gamepads::SetReadByTicks(bool byTicks) {
+    readByTicks_ = byTicks;
+    ScheduleIdleRead();
+}
+
+void Gamepads::ScheduleIdleRead() {
+    if (!started_ || readByTicks_) {
+        idleRead_.stop();
+        return;
+    }
+    idleRead_.start(SDL_NumJoysticks() > 0 ? kIdleReadWithPadMs : kIdleReadWithoutPadMs);
+}
+
+void Gamepads::Read() {
+    if (!started_) {
+        return;
+    }
+    SDL_PumpEvents();
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYDEVICEADDED, SDL_CONTROLLERSENSORUPDATE) >
+           0) {
+        switch (event.type) {
+        case SDL_JOYDEVICEADDED:
+            Connect(event.jdevice.which);
+            continue;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            Disconnect(event.cdevice.which);
+            continue;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        case SDL_CONTROLLERAXISMOTION:
+            break;
+        default:
+            continue;
+        }
+        const int id =
+            event.type == SDL_CONTROLLERAXISMOTION ? event.caxis.which : event.cbutton.which;
+        const int player = players_[0].id == id ? 0 : players_[1].id == id ? 1 : -1;
+        if (player < 0) {
+            continue;
+        }
+        Pad& pad = players_[player];
+        if (event.type == SDL_CONTROLLERAXISMOTION) {
+            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
+                pad.stickX = event.caxis.value;
+            } else if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) {
+                pad.stickY = event.caxis.value;
+            }
+        } else {
+            const bool down = event.cbutton.state == SDL_PRESSED;
+            switch (event.cbutton.button) {
+            case SDL_CONTROLLER_BUTTON_DPAD_UP:
+                pad.dpad[0] = down;
+                break;
+            case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+                pad.dpad[1] = down;
+                break;
+            case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+                pad.dpad[2] = down;
+                break;
+            case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+                pad.dpad[3] = down;
+                break;
+            case SDL_CONTROLLER_BUTTON_A:
+                pad.southButton = down;
+                break;
+            case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+                pad.rightShoulder = down;
+                break;
+            case SDL_CONTROLLER_BUTTON_START:
+                if (down && mayAct_()) {
+                    emit startPressed();
+                }
+                break;
+            default:
+                break;
+            }
+        }
+        Feed(pad, player);
+    }
+}
+
+void Gamepads::Feed(Pad& pad, int player) {
+    const PlayerKeys& keys = kPlayerKeys[player];
+    std::set<int> wanted;
+    const std::array<int, 4> dpadKeys{keys.up, keys.down, keys.left, keys.right};
+    for (std::size_t i = 0; i < dpadKeys.size(); ++i) {
+        if (pad.dpad[i]) {
+            wanted.insert(dpadKeys[i]);
+        }
+    }
+    if (const int stick = StickKey(pad.stickX, pad.stickY, keys); stick != 0) {
+        wanted.insert(stick);
+    }
+    if (pad.southButton || pad.rightShoulder) {
+        wanted.insert(keys.bite);
+    }
+    for (int key : pad.held) {
+        if (!wanted.contains(key)) {
+            keys_.Release(key);
+        }
+    }
+    // A press that may not count now is used up unseen: held on into the
+    // game, it does not steer until it is pressed again.
+    const bool mayAct = mayAct_();
+    for (int key : wanted) {
+        if (!pad.held.contains(key) && mayAct) {
+            keys_.Press(key);
+        }
+    }
+    pad.held = std::move(wanted);
+}
+
+void Gamepads::Connect(int deviceIndex) {
+    if (!SDL_IsGameController(deviceIndex)) {
+        std::fprintf(stderr,
+                     "zorvik: the gamepad \"%s\" has no known button layout and is ignored; "
+                     "give it one in SDL_GAMECONTROLLERCONFIG\n",
+                     SDL_JoystickNameForIndex(deviceIndex));
+        return;
+    }
+    SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
+    if (controller == nullptr) {
+        return;
+    }
+    Pad pad;
+    pad.controller = controller;
+    pad.id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+    waiting_.push_back(pad);
+    SeatWaitingPad();
+    ScheduleIdleRead();
+}
+
+void Gamepads::Disconnect(int id) {
+    std::erase_if(waiting_, [id](const Pad& pad) {
+        if (pad.id == id) {
+            SDL_GameControllerClose(pad.controller);
+        }
+        return pad.id == id;
+    });
+    for (int player = 0; player < 2; ++player) {
+        Pad& pad = players_[player];
+        if (pad.id != id) {
+            continue;
+        }
+        for (int key : pad.held) {
+            keys_.Release(key);
+        }
+        SDL_GameControllerClose(pad.controller);
+        pad = Pad{};
+        emit padUnplugged(player + 1);
+        SeatWaitingPad();
+    }
+    ScheduleIdleRead();
+}
+
+void Gamepads::SeatWaitingPad() {
+    for (Pad& seat : players_) {
+        if (seat.controller == nullptr && !waiting_.empty()) {
+            seat = waiting_.front();
+            waiting_.erase(waiting_.begin());
+        }
+    }
+}
+
+} // namespace zorvik
