@@ -2,8 +2,10 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -89,7 +91,20 @@ public:
         if (!env_.contains(display)) {
             return QStringLiteral("Xvfb took no display from :%1 to :%2").arg(from).arg(from + 49);
         }
-        Launch(QStringLiteral("openbox"), logs + QStringLiteral("-openbox.log"));
+        // Windows do not stick to the edges of others and of the screen, so
+        // that a window goes exactly where it is dragged.
+        QFile system(QStringLiteral("/etc/xdg/openbox/rc.xml"));
+        QFile config(runtimeDir_.filePath(QStringLiteral("openbox.xml")));
+        if (!system.open(QIODevice::ReadOnly) || !config.open(QIODevice::WriteOnly)) {
+            return QStringLiteral("no openbox configuration to start from");
+        }
+        config.write(QString::fromUtf8(system.readAll())
+                         .replace(QRegularExpression(QStringLiteral("strength>\\d+<")),
+                                  QStringLiteral("strength>0<"))
+                         .toUtf8());
+        config.close();
+        Launch(QStringLiteral("openbox --config-file %1").arg(config.fileName()),
+               logs + QStringLiteral("-openbox.log"));
         // The window manager is in charge once it answers for the desktops.
         const bool managed =
             Wait([&] { return Run(QStringLiteral("xdotool get_num_desktops")).has_value(); });
