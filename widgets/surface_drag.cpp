@@ -44,12 +44,16 @@ bool SurfaceDrag::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto& press = static_cast<const QMouseEvent&>(*event);
-        // Presses on controls stay theirs, even those that pass them on.
+        // Presses on controls stay theirs, even those that pass them on;
+        // any press ends what an earlier drag left behind.
+        state_ = State::Idle;
         if (window_.childAt(press.position().toPoint()) == nullptr) {
             state_ = State::Armed;
             pressedAt_ = press.globalPosition();
             button_ = press.button();
-            origin_ = window_.pos();
+            // Where the press found the window: a window just shown may not
+            // know its place on the screen yet.
+            origin_ = (press.globalPosition() - press.position()).toPoint();
         }
         break;
     }

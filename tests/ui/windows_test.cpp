@@ -144,10 +144,12 @@ private slots:
     // release that still reaches the window came before the platform took
     // the pointer: its move is called off and the window stays where the
     // pointer left it. Where the platform refuses, the window follows the
-    // mouse. In a gesture, p is a press, m a motion by (40, 30) and r a
-    // release.
+    // mouse. A click on a label, which passes it on to the window, is no
+    // release of the drag. In a gesture, p is a press, m a motion by
+    // (40, 30), r a release and c a click on a score.
     void theGrabbedPointStaysUnderThePointer() {
         const QPoint surface(540, 300), button = layout::mainwindow::kPauseButton.center();
+        const QPoint score = layout::mainwindow::kPlayer1Score.center();
         const QPoint step(40, 30);
         struct Case {
             QString gesture;
@@ -157,7 +159,8 @@ private slots:
         };
         const Case cases[] = {{"pr", surface, true, 0, 0, 0},   {"prm", surface, true, 0, 0, 0},
                               {"pmr", button, true, 0, 0, 0},   {"pm", surface, true, 1, 0, 1},
-                              {"pmmr", surface, true, 1, 1, 2}, {"pmmr", surface, false, 1, 0, 2}};
+                              {"pmmr", surface, true, 1, 1, 2}, {"pmmr", surface, false, 1, 0, 2},
+                              {"pmc", surface, true, 1, 0, 1}};
         for (const auto& [gesture, at, platformMoves, asked, cancelled, steps] : cases) {
             main.emplace();
             int askedNow = 0, cancelledNow = 0;
@@ -175,7 +178,9 @@ private slots:
             for (const QChar action : gesture) {
                 pointer += action == u'm' ? step : QPoint();
                 const QPoint local = pointer - main->table.pos();
-                if (action == u'p') {
+                if (action == u'c') {
+                    QTest::mouseClick(window, Qt::LeftButton, {}, score);
+                } else if (action == u'p') {
                     QTest::mousePress(window, Qt::LeftButton, {}, local);
                 } else if (action == u'm') {
                     QTest::mouseMove(window, local);
