@@ -8,7 +8,7 @@
 # floor program (a bare Qt window doing the least a snake game can do), at
 # scale 1 and 2 and with a gamepad plugged in; the game's peak memory; the
 # wakeups of a paused game with and without a pad; and the real period of
-# its ticks.
+# its ticks, whose mean is the pace the players feel.
 #
 # Usage: bench/measure.sh [BUILD_DIR]. It takes the first free X display
 # from :$ZORVIK_MEASURE_DISPLAY_FROM (default 120) on. When it fails, it

@@ -27,10 +27,11 @@ BoardView::BoardView(const SnakeGame& game, const PictureBook& book, QWidget* pa
 }
 
 Picture BoardView::PictureOf(int cell) const {
-    return game_.cellPictures()[cell];
+    return pictures_[cell];
 }
 
 void BoardView::ShowChanges() {
+    pictures_ = game_.cellPictures();
     QRegion changed;
     for (int c = 0; c < kCells; ++c) {
         if (shown_[c] != PictureOf(c)) {

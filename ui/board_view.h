@@ -20,14 +20,16 @@ class SnakeGame;
 // it, each at its natural size from the cell's top-left corner, over the
 // main window's background. The game gives every cell its picture on every
 // tick, but only a few pictures change: the board remembers what each cell
-// shows and repaints only the cells whose picture differs.
+// shows and repaints only the cells whose picture differs. It shows the game
+// as it was when last told to, whatever paints it in between, so that a game
+// already started over behind an end screen stays unseen until it is shown.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
     BoardView(const SnakeGame& game, const PictureBook& book, QWidget* parent);
 
-    // Schedules a repaint of every cell whose picture in the game differs
-    // from the one it shows.
+    // Takes the game's pictures as they are now and schedules a repaint of
+    // every cell whose picture differs from the one it shows.
     void ShowChanges();
 
 protected:
@@ -41,6 +43,8 @@ private:
 
     const SnakeGame& game_;
     const PictureBook& book_;
+    // The game's pictures as of the last ShowChanges: what every paint shows.
+    std::array<Picture, kCells> pictures_{};
     // The picture each cell shows whole; none before its first paint, or
     // after a paint that covered only part of it with another picture.
     std::array<std::optional<Picture>, kCells> shown_{};

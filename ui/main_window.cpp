@@ -238,8 +238,10 @@ void MainWindow::SetTimerInterval(int milliseconds) {
     gameTimer_.setInterval(milliseconds);
 }
 
+// The engine has started the next game already; the window goes on showing
+// the one that ended, board, scores and power, until the tick that resumes
+// once the end screen is gone shows the fresh game.
 void MainWindow::ShowEndScreen(const EndScreenContent& content) {
-    ShowState();
     EndScreen screen(content, this);
     screen.exec();
     raise();

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointF>
 #include <functional>
-#include <optional>
 
 class QMouseEvent;
 class QWidget;
@@ -17,34 +17,50 @@ namespace zorvik {
 // the window itself, not on one of its controls, arms a move; the move
 // starts when the pointer then moves with that button still held, so a
 // press and release with nothing between them (a touchpad tap) never starts
-// one that would run on after the release. The platform's move is asked for
-// first. Where it refuses, the window follows the mouse itself until the
-// button comes up, except on Wayland, where nothing else can move a window.
-// An error is reported in a message box titled " Error".
+// one that would run on after the release. The window takes that first
+// motion itself, where the platform lets it place windows, so the point
+// grabbed stays under the pointer; then the platform's move is asked for.
+// Where it refuses, the window follows the mouse itself until the button
+// comes up, except on Wayland, where nothing else can move a window. A
+// button that comes up before the platform began its move calls that move
+// off and leaves the window where the pointer took it. An error is reported
+// in a message box titled " Error".
 class SurfaceDrag : public QObject {
     Q_OBJECT
 public:
-    // Asks the platform to move the window; false where it refuses.
-    using SystemMove = std::function<bool(QWindow&)>;
+    // The platform's own move of a window.
+    struct SystemMove {
+        // Asks for the move, the pointer now at `pointer` (global); false
+        // where the platform refuses.
+        std::function<bool(QWindow& window, QPointF pointer)> start;
+        // Calls the move off, where the platform may begin it after the
+        // button came up; none where it never does.
+        std::function<void(QWindow& window)> cancel;
+    };
 
-    explicit SurfaceDrag(QWidget& window, SystemMove systemMove = StartSystemMove);
+    explicit SurfaceDrag(QWidget& window, SystemMove systemMove = PlatformMove());
 
-    static bool StartSystemMove(QWindow& window);
+    // X11's window manager, Qt's move elsewhere.
+    static SystemMove PlatformMove();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class State { Idle, Armed, AskedPlatform, Following };
+
     void Start(const QMouseEvent& move);
+    // Puts the window where the pointer, now at `pointer`, took it.
+    void FollowTo(QPointF pointer);
 
     QWidget& window_;
     SystemMove systemMove_;
-    // Where on the screen the armed press was, and with which button.
-    std::optional<QPointF> pressedAt_;
+    State state_ = State::Idle;
+    // Where on the screen the armed press was, with which button, and where
+    // the window was then.
+    QPointF pressedAt_;
     Qt::MouseButton button_ = Qt::NoButton;
-    // Set while the window follows the mouse itself: the pointer's offset
-    // from the window's corner.
-    std::optional<QPointF> grabOffset_;
+    QPoint origin_;
 };
 
 } // namespace zorvik

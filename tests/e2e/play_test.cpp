@@ -76,23 +76,8 @@ class PlayTest : public Session {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        env_.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        env_.remove(u"DISPLAY"_s);
-        // Xvfb prints its display number once it takes connections, and
-        // exits instead when another server has the number. The screen has
-        // room for the main window at twice the scale.
-        for (int display = 150; display < 200 && !env_.contains(u"DISPLAY"_s); ++display) {
-            QProcess& xvfb = Launch(u"Xvfb :%1 -screen 0 1920x1200x24 -displayfd 1"_s.arg(display),
-                                    u"e2e-xvfb.log"_s);
-            if (xvfb.waitForReadyRead(15000) && xvfb.readLine().toInt() == display) {
-                env_.insert(u"DISPLAY"_s, u":%1"_s.arg(display));
-            }
-        }
-        QVERIFY2(env_.contains(u"DISPLAY"_s), "Xvfb took no display from :150 to :199");
-        Launch(u"openbox"_s, u"e2e-openbox.log"_s);
-        // The window manager is in charge once it answers for the desktops.
-        QVERIFY2(Wait([&] { return Run(u"xdotool get_num_desktops"_s).has_value(); }),
-                 "no openbox");
+        const QString failed = StartDesktop(u"e2e"_s);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 
     // A first game from start to exit, as every player plays it: the board,
@@ -220,19 +205,6 @@ private slots:
     }
 
 private:
-    // No --sync: it waits for ever when the pointer is already there.
-    bool Click(const QString& window, QPoint at) {
-        return Run(u"xdotool mousemove --window %1 %2 %3 click 1"_s.arg(window).arg(at.x()).arg(
-                       at.y()))
-            .has_value();
-    }
-    // The visible window titled `title`: toolkits keep hidden ones by the
-    // same name.
-    QString Window(const QString& title, int timeoutMs = 30000) {
-        const auto found =
-            Run(u"xdotool search --sync --onlyvisible --name ^%1$"_s.arg(title), timeoutMs);
-        return QString::fromLatin1(found.value_or("")).section(u'\n', 0, 0);
-    }
     // Types the xdotool key names into `window`, the main window if none.
     bool Key(const QString& keys, const QString& window = {}) {
         return Run(u"xdotool windowactivate --sync %1 key --clearmodifiers %2"_s.arg(

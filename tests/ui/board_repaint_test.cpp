@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
+#include "board_pixels.h"
 #include "modal_window.h"
 
 #include "settings/settings_window.h"
@@ -16,10 +17,6 @@ using namespace zorvik::testkit;
 using layout::mainwindow::kCellSize;
 
 namespace {
-
-QRect CellRect(int cell) {
-    return {cell % kColumns * kCellSize, cell / kColumns * kCellSize, kCellSize, kCellSize};
-}
 
 // Collects the regions the board is asked to paint, in its own coordinates.
 struct PaintedRegions : QObject {
@@ -43,22 +40,7 @@ class BoardRepaintTest : public QObject {
     // The board as a full repaint shows it: the main window's background with
     // every cell's picture on top, against what the window's backing store
     // holds there after every pending repaint.
-    bool ShowsTheGame() const {
-        const QRect area(board->pos(), layout::mainwindow::kBoard.size());
-        QImage full = EmbeddedPicture(QStringLiteral(":/main/background.png"))
-                          .toImage()
-                          .copy(area)
-                          .convertToFormat(QImage::Format_RGB32);
-        QPainter painter(&full);
-        for (int c = 0; c < kCells; ++c) {
-            painter.drawPixmap(CellRect(c).topLeft(),
-                               main->book.Pixmap(main->game.cellPictures()[c]));
-        }
-        QCoreApplication::processEvents();
-        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(
-            main->table.winId(), area.x(), area.y(), area.width(), area.height());
-        return screen.toImage().convertToFormat(QImage::Format_RGB32) == full;
-    }
+    bool ShowsTheGame() { return ShownBoard(main->table) == FullRepaint(main->book, main->game); }
 
     // A random action of the players between two ticks: a picture chosen and
     // applied, a setting, New, a level won (the next one lays its walls), a key.

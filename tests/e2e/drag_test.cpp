@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+//
+// Drags the real game's borderless windows by their surface on a private X
+// server with a window manager, with the mouse as xdotool works it, and
+// reads back where each window went. The environment names the game
+// (ZORVIK_GAME).
+#include "session.h"
+#include "widgets/main_window_layout.h"
+#include "widgets/names_layout.h"
+#include "widgets/settings_layout.h"
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+using namespace zorvik::testkit;
+namespace layout = zorvik::layout;
+
+namespace {
+
+// A drag done with xdotool from a point of a window's surface, and how far
+// it must take the window.
+struct Drag {
+    const char* name;
+    QString gesture;
+    QPoint moved;
+    bool mayStay; // the window may also stay where it was
+    bool busy;    // the game is stopped meanwhile
+};
+
+QString Steps() {
+    QString steps = u"mousedown 1"_s;
+    for (int i = 0; i < 10; ++i) {
+        steps += u" sleep 0.03 mousemove_relative -- 6 4"_s;
+    }
+    return steps + u" sleep 0.1 mouseup 1"_s;
+}
+
+const QString kOneInstant = u"mousedown 1 mousemove_relative -- -30 -30 mouseup 1"_s;
+const Drag kSteps{"steps", Steps(), {60, 40}, false, false};
+const Drag kOneInstantWhileBusy{"one instant, the game busy", kOneInstant, {-30, -30}, true, true};
+const Drag kDrags[] = {
+    kSteps,
+    {"a large first step",
+     u"mousedown 1 sleep 0.05 mousemove_relative -- -150 -90 sleep 0.3 mousemove_relative -- -5 -5"
+     " sleep 0.05 mousemove_relative -- -5 -5 sleep 0.1 mouseup 1"_s,
+     {-160, -100},
+     false,
+     false},
+    {"one instant", kOneInstant, {-30, -30}, true, false},
+    kOneInstantWhileBusy,
+    {"a tap", u"click 1"_s, {}, false, false}};
+
+} // namespace
+
+class DragTest : public Session {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        const QString failed = StartDesktop(u"e2e-drag"_s);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        QVERIFY(Open(1));
+    }
+
+    // The point grabbed must stay under the pointer, to within a pixel,
+    // however large the first step; a tap moves nothing. A drag done in one
+    // instant may find the button up before the window manager begins its
+    // move, above all while the game is too busy to look (here it is
+    // stopped): the window must then end where the pointer left it or stay,
+    // never follow the pointer on after the release out of reach. All three
+    // borderless windows are moved alike.
+    void aDragTakesTheWindowWhereThePointerWent() {
+        // Each window: the control that opens it, its title, a point of its
+        // surface and the control that closes it; the main window is open.
+        struct Dragged {
+            const char* name;
+            QPoint opener;
+            QString title;
+            QPoint surface;
+            QPoint closer;
+        };
+        const Dragged windows[] = {{"main window", {}, {}, {540, 300}, {}},
+                                   {"settings window",
+                                    layout::mainwindow::kSetupWord.center(),
+                                    u"SETTINGS"_s,
+                                    {20, 250},
+                                    layout::settings::kNoButton.center()},
+                                   {"names dialog",
+                                    layout::mainwindow::kPlayer1Name.center(),
+                                    u"Form1"_s,
+                                    {15, 100},
+                                    layout::names::kContinueButton.center()}};
+        for (const auto& [name, opener, title, surface, closer] : windows) {
+            const QString window =
+                title.isEmpty() ? main_ : (Click(main_, opener) ? Window(title) : QString());
+            QVERIFY2(!window.isEmpty(), name);
+            for (const Drag& drag : kDrags) {
+                Check(QLatin1String(name), window, surface, drag);
+                if (QTest::currentTestFailed()) {
+                    return;
+                }
+            }
+            QVERIFY(title.isEmpty() || Click(window, closer));
+        }
+    }
+
+    // The window manager counts in the screen's pixels, Qt in its own: at
+    // twice the scale the pointer's 60 x 40 pixels must still move the
+    // window by 60 x 40 of the screen's.
+    void aDragTakesTheWindowWhereThePointerWentAtTwiceTheScale() {
+        game_->terminate();
+        QVERIFY(game_->waitForFinished(15000));
+        env_.insert(u"QT_SCALE_FACTOR"_s, u"2"_s);
+        QVERIFY(Open(2));
+        for (const Drag& drag : {kSteps, kOneInstantWhileBusy}) {
+            Check(u"main window at twice the scale"_s, main_, QPoint(540, 300) * 2, drag);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
+    }
+
+private:
+    // Starts the game and finds its main window.
+    bool Open(int scale) {
+        game_ = &Launch(u"\"%1\""_s.arg(env_.value(u"ZORVIK_GAME"_s)),
+                        u"e2e-drag-game-%1x.log"_s.arg(scale));
+        main_ = Window(u"Zorvik"_s, 90000);
+        return !main_.isEmpty();
+    }
+
+    // Drags `window` from `surface` and checks where it went.
+    void Check(const QString& windowName, const QString& window, QPoint surface, const Drag& drag) {
+        const QString what = windowName + u", "_s + QLatin1String(drag.name);
+        const std::optional<QPoint> start = Position(window);
+        QVERIFY2(start && Run(u"xdotool mousemove --window %1 %2 %3 sleep 0.2"_s.arg(window)
+                                  .arg(surface.x())
+                                  .arg(surface.y())),
+                 qPrintable(what));
+        const auto pid = static_cast<pid_t>(game_->processId());
+        if (drag.busy) {
+            ::kill(pid, SIGSTOP);
+        }
+        const bool done = Run(u"xdotool "_s + drag.gesture).has_value();
+        if (drag.busy) {
+            ::kill(pid, SIGCONT);
+        }
+        QVERIFY2(done, qPrintable(what));
+        const auto ended = [&] { return Position(window).value_or(QPoint()) - *start; };
+        const auto near = [&](QPoint at, QPoint want) {
+            return qAbs(at.x() - want.x()) <= 1 && qAbs(at.y() - want.y()) <= 1;
+        };
+        // A window that may stay gets the time a busy game needs to move it.
+        if (drag.mayStay) {
+            QTest::qWait(2000);
+        }
+        const bool there = Wait(
+            [&] { return near(ended(), drag.moved) || (drag.mayStay && near(ended(), QPoint())); });
+        const QPoint at = ended();
+        QVERIFY2(there, qPrintable(u"%1: moved by %2, %3 from %4, %5"_s.arg(what)
+                                       .arg(at.x())
+                                       .arg(at.y())
+                                       .arg(start->x())
+                                       .arg(start->y())));
+        // The pointer goes on, the button up: the window stays.
+        QVERIFY(Run(u"xdotool mousemove_relative -- -200 -150 sleep 0.5"_s));
+        QVERIFY2(ended() == at, qPrintable(what + u": the window followed the pointer"_s));
+    }
+
+    std::optional<QPoint> Position(const QString& window) {
+        const auto xy = Run(
+            u"sh -c \"eval $(xdotool getwindowgeometry --shell %1); echo -n $X $Y\""_s.arg(window));
+        const QList<QByteArray> at = xy.value_or("").split(' ');
+        return at.size() == 2 ? std::optional(QPoint(at[0].toInt(), at[1].toInt())) : std::nullopt;
+    }
+
+    QProcess* game_ = nullptr;
+    QString main_;
+};
+
+QTEST_MAIN(DragTest)
+#include "drag_test.moc"

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "board_pixels.h"
+#include "modal_window.h"
+
+#include "ui/board_view.h"
+
+#include <functional>
+
+using namespace zorvik;
+using namespace zorvik::testkit;
+
+namespace {
+
+// What the players read beside the board: both scores and both power bars.
+struct Panel {
+    QString score1, score2;
+    int power1 = 0, power2 = 0;
+    friend bool operator==(const Panel&, const Panel&) = default;
+};
+
+Panel PanelOf(QWidget& table) {
+    return {Text(table, "player1Score"), Text(table, "player2Score"),
+            table.findChild<QWidget*>("player1Power")->width(),
+            table.findChild<QWidget*>("player2Power")->width()};
+}
+
+// One way a game ends: the options it is played with, a position set up
+// so that the first tick plays on and the second ends the game.
+struct Ending {
+    const char* name;
+    std::function<void(OpenedGame&)> setUp;
+};
+
+void Choose(OpenedGame& main, std::initializer_list<const char*> choices) {
+    for (const char* choice : choices) {
+        Click(main.table.settings(), choice);
+    }
+    Click(main.table.settings(), "yesButton");
+}
+
+// Player 1's snake heads right on row 13 to cell 407, where it ends.
+void RightAlongRow13(GameAccess& access) {
+    access.Place(1, std::array{400, 401, 402, 403, 404, 405}, kRight);
+}
+
+const Ending kEndings[] = {
+    // It runs into its own tail, curled up behind its head.
+    {"crash",
+     [](OpenedGame& main) {
+         main.access.Place(1, std::array{314, 313, 312, 342, 341, 340, 310}, kRight);
+         main.access.player(1).score = 500;
+     }},
+    // Both heads reach cell 407 in the second tick.
+    {"collision",
+     [](OpenedGame& main) {
+         Choose(main, {"playersPicture", "collideYes"});
+         RightAlongRow13(main.access);
+         main.access.Place(2, std::array{557, 527, 497, 467}, kUp);
+         main.access.player(1).score = 300;
+         main.access.player(2).score = 200;
+     }},
+    // Player 1's head lands on snake 2 and turns black; holding Ctrl, it
+    // bites the weak player 2 to death in the next tick.
+    {"bite to death",
+     [](OpenedGame& main) {
+         Choose(main, {"playersPicture"});
+         RightAlongRow13(main.access);
+         main.access.Place(2, std::array{346, 376, 406, 436}, kDown);
+         main.access.player(1).score = 300;
+         main.access.player(2).power = 70;
+         QTest::keyPress(&main.table, Qt::Key_Control);
+     }},
+    // The 25th food of a campaign level is eaten in the first tick.
+    {"next level",
+     [](OpenedGame& main) {
+         Choose(main, {"campaignOption"});
+         main.access.player(1).eaten = 24;
+         main.access.PutFood(main.game.player(1).snake.HeadCell() + 1);
+     }},
+    // The 25th food of level 7, whose walls go at once.
+    {"campaign won",
+     [](OpenedGame& main) {
+         Choose(main, {"campaignOption"});
+         main.access.level() = 7;
+         main.access.LayObstacles();
+         main.access.player(1).eaten = 24;
+         main.access.PutFood(main.game.player(1).snake.HeadCell() + 1);
+     }},
+    // The 100th food of a classic game.
+    {"classic win",
+     [](OpenedGame& main) {
+         main.access.player(1).eaten = 99;
+         main.access.PutFood(main.game.player(1).snake.HeadCell() + 1);
+     }},
+};
+
+} // namespace
+
+class EndScreenBoardTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Every ending starts the next game before its end screen shows. Behind
+    // the screen the players must still see how the game ended and what they
+    // scored, never the two games mixed, even where the board is painted
+    // again meanwhile (a window passing over it); once the screen is gone
+    // the fresh game shows whole.
+    void theEndScreenShowsTheGameThatEnded_data() {
+        QTest::addColumn<int>("ending");
+        for (int e = 0; e < static_cast<int>(std::size(kEndings)); ++e) {
+            QTest::newRow(kEndings[e].name) << e;
+        }
+    }
+    void theEndScreenShowsTheGameThatEnded() {
+        QFETCH(int, ending);
+        OpenedGame main;
+        QVERIFY(QTest::qWaitForWindowExposed(&main.table));
+        auto* timer = main.table.findChild<QTimer*>("gameTimer");
+        auto& board = *main.table.findChild<BoardView*>();
+        kEndings[ending].setUp(main);
+        main.table.SetTimerEnabled(false); // only the test ticks
+        QMetaObject::invokeMethod(timer, "timeout");
+        const QImage ended = PaintedBoard(board);
+        const Panel scored = PanelOf(main.table);
+
+        QImage behind;
+        Panel behindPanel;
+        const bool shown = WhileModal([&] { QMetaObject::invokeMethod(timer, "timeout"); },
+                                      [&](QWidget&) {
+                                          behind = PaintedBoard(board);
+                                          behindPanel = PanelOf(main.table);
+                                      })
+                               .has_value();
+        main.table.SetTimerEnabled(false);
+        QVERIFY(shown);
+        QVERIFY(behind == ended);
+        QCOMPARE(behindPanel, scored);
+        QVERIFY(ShownBoard(main.table) == FullRepaint(main.book, main.game));
+        // The fresh game differs from the one that ended, and scores nothing.
+        QVERIFY(ended != FullRepaint(main.book, main.game));
+        QCOMPARE(Text(main.table, "player1Score"), "0");
+    }
+};
+
+QTEST_MAIN(EndScreenBoardTest)
+#include "end_screen_board_test.moc"
