@@ -117,8 +117,11 @@ void Gamepads::Read() {
         return;
     }
     SDL_PumpEvents();
+    // Every joystick and controller event is taken off the queue, the raw
+    // ones too, or they would pile up until the queue is full and the pads
+    // go dead.
     SDL_Event event;
-    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYDEVICEADDED, SDL_CONTROLLERSENSORUPDATE) >
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYAXISMOTION, SDL_CONTROLLERSENSORUPDATE) >
            0) {
         switch (event.type) {
         case SDL_JOYDEVICEADDED:

@@ -271,6 +271,20 @@ private slots:
         QCOMPARE(play.Heading(1), kRight);
     }
 
+    // However long a pad is worked, its events never pile up in SDL's queue,
+    // which would fill and leave the pads dead.
+    void padEventsNeverPileUp() {
+        PadGame play;
+        VirtualPad pad;
+        play.Tick();
+        for (int i = 0; i < 50; ++i) {
+            pad.Tap(SDL_CONTROLLER_BUTTON_X);
+            pad.Stick(i * 600, -i * 600);
+            play.Tick();
+        }
+        QCOMPARE(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0);
+    }
+
     // A pad without a known layout is named on stderr with the way to map
     // it, and the keyboard plays on.
     void anUnmappablePadIsIgnored() {
