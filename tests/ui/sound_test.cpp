@@ -17,6 +17,7 @@
 #include <cstring>
 #include <future>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 using namespace zorvik;
@@ -77,10 +78,9 @@ struct DiskAudio {
         return false;
     }
 
-    // Runs `act`, in which the game should make `sound` heard, and reports
-    // whether it was: the device woke for it and played it whole within
-    // kHeardWithin of the start of `act`, heard from when the device
-    // opened the file and how far into the file the sound begins.
+    // Runs `act`, in which the game should play `sound`, and reports whether
+    // it did, whole and within kHeardWithin of the start of `act`: the time
+    // the device took to open its file and how far into it the sound begins.
     bool Hears(const Samples& sound, const std::function<void()>& act) {
         if (!WaitAsleep()) {
             return false;
@@ -106,6 +106,7 @@ struct DiskAudio {
             qWarning("nothing was heard");
             return false;
         }
+        // A sound begins softly: its first few samples may be silent.
         const auto begins =
             std::search(std::max(heard.begin(), loud - 8), heard.end(), sound.begin(), sound.end());
         if (begins == heard.end()) {
@@ -148,9 +149,13 @@ struct DiskAudio {
     }
 
     void Tick() { QMetaObject::invokeMethod(window.findChild<QTimer*>("gameTimer"), "timeout"); }
-    // A tick that ends the game and the click on its end screen, which runs the timer again.
+    // A tick that ends the game, and the click on its end screen, which runs the timer again.
+    // The screen stays up a while, for its sound to be heard before the click.
     void EndingTick() {
-        WhileModal([&] { Tick(); }, [](QWidget&) {});
+        WhileModal([&] { Tick(); },
+                   [&](QWidget&) {
+                       std::ignore = QTest::qWaitFor([&] { return QFile::exists(file); }, 300);
+                   });
         window.SetTimerEnabled(false);
     }
 
