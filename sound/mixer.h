@@ -35,7 +35,8 @@ private:
     void Close();
     void GoOff();
 
-    static constexpr std::size_t kSounds = 7; // one for each tick event
+    // One for each tick event, of which the game over is the last.
+    static constexpr std::size_t kSounds = static_cast<std::size_t>(TickEvent::GameOver) + 1;
     std::array<Mix_Chunk*, kSounds> sounds_{};
     bool open_ = false;
     bool off_ = false;
