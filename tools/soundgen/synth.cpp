@@ -66,7 +66,9 @@ void Put32(std::vector<std::uint8_t>& out, unsigned value) {
 }
 
 void PutTag(std::vector<std::uint8_t>& out, std::string_view tag) {
-    out.insert(out.end(), tag.begin(), tag.end());
+    for (const char letter : tag) {
+        out.push_back(static_cast<std::uint8_t>(letter));
+    }
 }
 
 } // namespace
