@@ -16,7 +16,7 @@ namespace zorvik {
 namespace {
 
 // ALSA prints a page of its configuration's errors on stderr where a
-// machine has no sound card; the one line of `Mixer` says it all.
+// machine has no sound card; the game's own one line says it all.
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 } // namespace
