@@ -54,6 +54,10 @@ void Sound::Start() {
         std::fprintf(stderr, "zorvik: sound is off: %s\n", SDL_GetError());
         return;
     }
+    // Nobody reads SDL's news of audio devices coming and going: a sleeping
+    // device wakes on whichever is the default one then.
+    SDL_EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);
+    SDL_EventState(SDL_AUDIODEVICEREMOVED, SDL_IGNORE);
     thread_.setObjectName(QStringLiteral("sound"));
     mixer_ = new Mixer;
     mixer_->moveToThread(&thread_);
