@@ -56,21 +56,4 @@ TEST(SoundFiles, TheGameEmbedsWhatTheGeneratorWrites) {
     EXPECT_EQ(QDir(QStringLiteral(":/sounds")).entryList(), written);
 }
 
-// The file's header says 16-bit mono PCM at the rate of its samples.
-TEST(SoundFiles, HeaderTellsTheFormat) {
-    const std::vector<std::int16_t> samples{0, 1000, -1000, 0};
-    const std::vector<std::uint8_t> file = soundgen::WavFile(samples);
-    ASSERT_EQ(file.size(), 44u + 8u);
-    const auto word = [&](std::size_t at) { return file[at] | file[at + 1] << 8; };
-    const auto dword = [&](std::size_t at) { return word(at) | word(at + 2) << 16; };
-    EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "RIFF");
-    EXPECT_EQ(dword(4), 44 + 8 - 8);
-    EXPECT_EQ(std::string(file.begin() + 8, file.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ((std::array{word(20), word(22), dword(24), dword(28), word(32), word(34)}),
-              (std::array{1, 1, soundgen::kSampleRate, soundgen::kSampleRate * 2, 2, 16}));
-    EXPECT_EQ(std::string(file.begin() + 36, file.begin() + 40), "data");
-    EXPECT_EQ(dword(40), 8);
-    EXPECT_EQ((std::array{word(46), word(48)}), (std::array{1000, 0x10000 - 1000}));
-}
-
 } // namespace
