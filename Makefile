@@ -82,10 +82,11 @@ measure:
 	cmake --build $(BUILD) --target zorvik zorvik_floor zorvik_first_frame zorvik_tick_period zorvik_with_pad
 	bench/measure.sh $(BUILD)
 
-# Paints every picture into assets/ (a developer's step; the game only
-# embeds the PNG files that are checked in).
+# Paints every picture and makes every sound into assets/ (a developer's
+# step; the game only embeds the PNG and WAV files that are checked in).
 assets:
 	@tools/ensure-deps.sh
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_ASSETGEN=ON
-	cmake --build $(BUILD) --target zorvik_assetgen
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_ASSETGEN=ON -DZORVIK_SOUNDGEN=ON
+	cmake --build $(BUILD) --target zorvik_assetgen zorvik_soundgen
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/assetgen/zorvik_assetgen assets
+	./$(BUILD)/tools/soundgen/zorvik_soundgen assets

@@ -8,7 +8,9 @@
 # floor program (a bare Qt window doing the least a snake game can do), at
 # scale 1 and 2 and with a gamepad plugged in; the game's peak memory; the
 # wakeups of a paused game with and without a pad; and the real period of
-# its ticks, whose mean is the pace the players feel.
+# its ticks, whose mean is the pace the players feel. The game's sound goes
+# to SDL's dummy audio driver, which mixes as a real device does and plays
+# nothing.
 #
 # Usage: bench/measure.sh [BUILD_DIR]. It takes the first free X display
 # from :$ZORVIK_MEASURE_DISPLAY_FROM (default 120) on. When it fails, it
@@ -61,7 +63,7 @@ for program in "$game" "$floor" "$first_frame" "$tick_period" "$with_pad"; do
     [ -x "$program" ] || fail "$program is missing: run 'make measure'"
 done
 
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Xvfb writes its display number to the pipe once it takes connections, and

@@ -61,6 +61,7 @@ void SnakeGame::Eat(Player& player, float refill) {
     const double interval = options_.TimerInterval();
     player.score = static_cast<float>(player.score + 1000.0 - (interval / 25.0 - 1.0) * 100.0);
     ++player.eaten;
+    tickEvents_.Add(IsFirst(player) ? TickEvent::Player1Ate : TickEvent::Player2Ate);
     if (player.power < kFullPower) {
         player.power = std::min(player.power + refill, static_cast<float>(kFullPower));
     }

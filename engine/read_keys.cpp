@@ -47,6 +47,7 @@ void SnakeGame::ReadPlayerKeys(Player& self, Player& other, const std::array<int
 void SnakeGame::Bite(Player& victim) {
     if (victim.power > kDeadlyPower) {
         victim.power -= kBite;
+        tickEvents_.Add(TickEvent::BiteTookPower);
     } else {
         EndByBite(victim);
     }

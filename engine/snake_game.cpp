@@ -28,6 +28,7 @@ void SnakeGame::Start(const GameOptions& options) {
 }
 
 void SnakeGame::Tick() {
+    tickEvents_ = {};
     ReadKeys();
     CheckEndOfLevel();
     RepaintEmptyCells();
@@ -154,6 +155,7 @@ void SnakeGame::BeginEnding(int levelAfter) {
 }
 
 void SnakeGame::ShowEndScreen(const EndScreenContent& content) {
+    tickEvents_.Add(EndingEvent(content.picture));
     window_->ShowEndScreen(content);
     LayObstacles();
     window_->SetTimerEnabled(true);

@@ -6,6 +6,7 @@
 #include "engine/game_options.h"
 #include "engine/game_window.h"
 #include "engine/picture.h"
+#include "engine/tick_events.h"
 
 #include <array>
 #include <cstdint>
@@ -88,6 +89,9 @@ public:
     const BoardPictures& boardPictures() const { return pictures_; }
     // Player 2's score is shown in two-player games only.
     bool player2ScoreShown() const { return player2ScoreShown_; }
+    // What the tick in progress, or else the last one, has done so far: an
+    // ending is in it while its end screen is up.
+    const TickEvents& tickEvents() const { return tickEvents_; }
 
 private:
     friend struct testkit::GameAccess;
@@ -136,6 +140,7 @@ private:
     Picture food_;
     std::array<Picture, kCells> cellPictures_{};
     bool player2ScoreShown_ = false;
+    TickEvents tickEvents_;
 };
 
 } // namespace zorvik

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/main_window.h"
 
+#include "sound/sound.h"
 #include "ui/board_view.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
@@ -96,7 +97,7 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
       pads_(*this, keys_,
             [this] { return isActiveWindow() && QApplication::activeModalWidget() == nullptr; }),
       background_(book.Load(QStringLiteral(":/main/background.png"))),
-      shape_(new ShapedWindow(*this, MainWindowOutline(), kClientArea)) {
+      shape_(new ShapedWindow(*this, MainWindowOutline(), kClientArea)), sound_(new Sound(*this)) {
     setObjectName(QStringLiteral("SnakeTable"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFocusPolicy(Qt::StrongFocus);
@@ -185,8 +186,15 @@ void MainWindow::LayOutControls() {
 
 void MainWindow::Tick() {
     pads_.Read();
+    heard_ = {};
     game_.Tick();
+    PlayTickSounds();
     ShowState();
+}
+
+void MainWindow::PlayTickSounds() {
+    sound_->Play(game_.tickEvents().Without(heard_));
+    heard_ = game_.tickEvents();
 }
 
 // Only what changed is repainted: a score is written only when it changed,
@@ -240,8 +248,10 @@ void MainWindow::SetTimerInterval(int milliseconds) {
 
 // The engine has started the next game already; the window goes on showing
 // the one that ended, board, scores and power, until the tick that resumes
-// once the end screen is gone shows the fresh game.
+// once the end screen is gone shows the fresh game. The ending is heard as
+// its screen comes up.
 void MainWindow::ShowEndScreen(const EndScreenContent& content) {
+    PlayTickSounds();
     EndScreen screen(content, this);
     screen.exec();
     raise();

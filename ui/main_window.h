@@ -25,6 +25,7 @@ class ElidedLabel;
 class PictureBook;
 class PictureBox;
 class ShapedWindow;
+class Sound;
 
 // The main window: the board, the round buttons, the words painted in its
 // background that act as buttons, and the players' panel. It plays the game
@@ -56,14 +57,19 @@ private:
     void LayOutControls();
     // Gives each control the name a screen reader calls it by.
     void NameControls();
+    // The window's own name says when sound is off.
+    void NameWindow();
     void ShowPauseButton(bool running);
     void Tick();
+    // Plays what the tick has done since this was last called in it.
+    void PlayTickSounds();
     // Shows the game's scores, power and board.
     void ShowState();
     void ApplySettings(const GameOptions& options, SettingsChange change);
 
     void PauseStep();
     void PauseClicked();
+    void ToggleSound();
     void HelpClicked();
     void MinimiseClicked();
     void NewGameClicked();
@@ -93,6 +99,8 @@ private:
     QWidget* player1Power_;
     QWidget* player2Power_;
     SettingsWindow* settings_;
+    Sound* sound_;
+    TickEvents heard_;
 };
 
 } // namespace zorvik

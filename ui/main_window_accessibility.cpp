@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
+#include "sound/sound.h"
 #include "ui/main_window.h"
 #include "widgets/picture_box.h"
 
@@ -20,6 +21,12 @@ void MainWindow::NameControls() {
         findChild<QWidget*>(QLatin1String(object))->setAccessibleName(QLatin1String(name));
     }
     ShowPauseButton(true);
+    NameWindow();
+}
+
+// Nothing on the screen shows that the sound is off.
+void MainWindow::NameWindow() {
+    setAccessibleName(sound_->on() ? windowTitle() : QStringLiteral("Zorvik, sound off"));
 }
 
 // The button shows and says what a click does.

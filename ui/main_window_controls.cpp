@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
+#include "sound/sound.h"
 #include "ui/elided_label.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -27,6 +28,12 @@ void MainWindow::PauseClicked() {
         SetTimerEnabled(true);
         ShowPauseButton(true);
     }
+}
+
+// Whatever plays stops at once; the game is not paused.
+void MainWindow::ToggleSound() {
+    sound_->SetOn(!sound_->on());
+    NameWindow();
 }
 
 void MainWindow::HelpClicked() {

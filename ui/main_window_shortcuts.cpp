@@ -9,7 +9,8 @@ namespace zorvik {
 // The main window's few shortcuts. None uses a player's key, and Ctrl joins
 // only P: player 1 holds Ctrl to bite while player 2 presses W, A, S and D,
 // so Ctrl with any of those must steer and bite, never quit or close. A held
-// P repeats, which must not toggle the pause over and over.
+// P repeats, which must not toggle the pause over and over; nor may M toggle
+// the sound.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     struct Shortcut {
         int key;
@@ -21,6 +22,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         {Qt::Key_P, Qt::ControlModifier, &MainWindow::PauseClicked},
         {Qt::Key_Pause, Qt::NoModifier, &MainWindow::PauseClicked},
         {Qt::Key_F1, Qt::NoModifier, &MainWindow::HelpClicked},
+        {Qt::Key_M, Qt::NoModifier, &MainWindow::ToggleSound},
     };
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     for (const Shortcut& shortcut : kShortcuts) {

@@ -4,7 +4,8 @@
 
 namespace zorvik::testkit {
 
-// Crossing the other snake blackens the head for one tick only, and a bite then takes 100.
+// Crossing the other snake blackens the head for one tick only, and a bite then takes 100,
+// which the tick tells.
 TEST(Biting, BlackHeadLastsOneTickAndABiteTakesOneHundred) {
     for (int biter : {1, 2}) {
         SCOPED_TRACE(biter);
@@ -15,7 +16,10 @@ TEST(Biting, BlackHeadLastsOneTickAndABiteTakesOneHundred) {
         g.Tick(2);
         EXPECT_EQ(g.Shown(g.S(biter).HeadCell()), kBoardPictures.blackHead);
         EXPECT_EQ(g.game.player(3 - biter).power, kFullPower); // not yet black when read
-        g.Tick(2);
+        EXPECT_TRUE(g.game.tickEvents().empty());
+        g.Tick();
+        EXPECT_TRUE(g.game.tickEvents().Has(TickEvent::BiteTookPower));
+        g.Tick();
         EXPECT_EQ(g.game.player(3 - biter).power, kFullPower - 100);
     }
 }

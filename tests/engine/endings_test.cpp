@@ -16,7 +16,8 @@ const std::string kLong(300, 'n');
 // One way a game ends: a new game of `players` on `level` (0 for a classic game) in which
 // player `eater` (if any) has eaten all but one food and eats in the first tick; keys are
 // tapped at the given ticks and the last of `ticks` ends the game. `after` holds the level
-// and the count of walls while the screen is up, then once it is gone, then both head cells.
+// and the count of walls while the screen is up, then once it is gone, then both head cells;
+// `heard` is what the tick has done by the time the screen is up.
 struct Ending {
     const char* name;
     int players, level, eater, eaten, ticks;
@@ -25,6 +26,7 @@ struct Ending {
     bool collide;
     EndScreenContent screen;
     std::array<int, 6> after;
+    TickEvent heard;
 };
 
 void PrintTo(const Ending& ending, std::ostream* out) {
@@ -41,17 +43,17 @@ using namespace vk;
 // and player 2's keys are still read on the fresh game.
 // clang-format off
 const Ending kEndings[] = {
-    {"NextLevel", 2, 3, 2, 24, 2, {}, false, false, {NextLevel, 4, {}}, {4, 204, 4, 190, 106, 166}},
-    {"LastLevelReached", 1, 6, 1, 24, 2, {}, false, false, {NextLevel, 7, {}}, {7, 170, 7, 284, 106, 0}},
-    {"CampaignWon", 1, 7, 1, 24, 2, {}, false, false, {CampaignWon, {}, {}}, {1, 0, 1, 0, 106, 0}},
-    {"ClassicWon", 1, 0, 1, 99, 2, {}, false, false, {ClassicWon, {}, {}}, {1, 0, 1, 0, 106, 0}},
-    {"CrashIntoAnObstacle", 1, 5, 0, 0, 7, {}, false, false, {GameOver, {}, {}}, {1, 172, 1, 0, 105, 0}},
+    {"NextLevel", 2, 3, 2, 24, 2, {}, false, false, {NextLevel, 4, {}}, {4, 204, 4, 190, 106, 166}, TickEvent::NextLevel},
+    {"LastLevelReached", 1, 6, 1, 24, 2, {}, false, false, {NextLevel, 7, {}}, {7, 170, 7, 284, 106, 0}, TickEvent::NextLevel},
+    {"CampaignWon", 1, 7, 1, 24, 2, {}, false, false, {CampaignWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::CampaignWon},
+    {"ClassicWon", 1, 0, 1, 99, 2, {}, false, false, {ClassicWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::ClassicWon},
+    {"CrashIntoAnObstacle", 1, 5, 0, 0, 7, {}, false, false, {GameOver, {}, {}}, {1, 172, 1, 0, 105, 0}, TickEvent::GameOver},
     {"CrashIntoItsOwnBody", 2, 6, 0, 0, 3, {{0, Down}, {1, Left}, {2, Up}}, false, false,
-     {GameOver, {}, EndMessage{kLong, " Won", {}}}, {1, 170, 1, 0, 105, 165}},
+     {GameOver, {}, EndMessage{kLong, " Won", {}}}, {1, 170, 1, 0, 105, 165}, TickEvent::GameOver},
     {"Collision", 2, 6, 0, 0, 2, {{0, W}}, false, true,
-     {GameOver, {}, EndMessage{kLong, " Collided with ", kMarkup}}, {1, 170, 1, 0, 105, 165}},
+     {GameOver, {}, EndMessage{kLong, " Collided with ", kMarkup}}, {1, 170, 1, 0, 105, 165}, TickEvent::GameOver},
     {"BittenToDeath", 2, 6, 0, 0, 5, {{0, Down}, {2, Right}, {4, S}}, true, false,
-     {GameOver, {}, EndMessage{kLong, " was bitten to death", {}}}, {1, 170, 1, 0, 106, 195}},
+     {GameOver, {}, EndMessage{kLong, " was bitten to death", {}}}, {1, 170, 1, 0, 106, 195}, TickEvent::GameOver},
 };
 // clang-format on
 
@@ -76,8 +78,10 @@ TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
     }
     g.access.PutFood(e.eater > 0 ? g.S(e.eater).HeadCell() + 1 : 799);
     std::array<int, 3> seen{}; // timer, level and walls while the screen is shown
+    TickEvents heard;
     g.window.onEndScreen = [&] {
         seen = {g.window.timerOn, g.game.level(), ObstacleCount(g.game)};
+        heard = g.game.tickEvents();
     };
     for (int tick = 0; tick < e.ticks; ++tick) {
         ASSERT_TRUE(g.window.shown.empty()) << "ended before tick " << tick;
@@ -93,6 +97,9 @@ TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
         (std::array{0, e.after[0], e.after[1], e.after[2], e.after[3], e.after[4], e.after[5]}))
         << "timer and level and walls while shown, level and walls after, heads";
     EXPECT_TRUE(g.window.timerOn);
+    TickEvents ending;
+    ending.Add(e.heard);
+    EXPECT_TRUE(heard == ending) << "the tick's events while the screen is up";
     EXPECT_EQ((std::array{one.score, two.score, one.power, two.power}),
               (std::array<float, 4>{0, 0, kFullPower, kFullPower}));
     EXPECT_EQ((std::array{one.eaten, two.eaten, one.snake.headIndex}), (std::array{0, 0, 5}));

@@ -34,6 +34,9 @@ TEST(Food, MealScoresByTheSpeedAndRestoresPower) {
         g.Tick();
         EXPECT_EQ(g.game.player(player).score, points);
         EXPECT_EQ(g.game.player(player).power, after);
+        TickEvents meal;
+        meal.Add(player == 1 ? TickEvent::Player1Ate : TickEvent::Player2Ate);
+        EXPECT_TRUE(g.game.tickEvents() == meal);
     }
 }
 
