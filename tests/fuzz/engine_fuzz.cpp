@@ -256,6 +256,20 @@ private:
         if (ended_) {
             return;
         }
+        const TickEvents& events = game_.tickEvents();
+        for (TickEvent ending : {TickEvent::NextLevel, TickEvent::CampaignWon,
+                                 TickEvent::ClassicWon, TickEvent::GameOver}) {
+            Require(!events.Has(ending), "an ending heard in a tick that did not end");
+        }
+        // Power falls only by bites, and the tick says when one took some; a
+        // meal in the same tick may give it back.
+        const bool powerFell =
+            game_.player(1).power < before[0].power || game_.player(2).power < before[1].power;
+        const bool ate =
+            game_.player(1).eaten > before[0].eaten || game_.player(2).eaten > before[1].eaten;
+        Require(!powerFell || events.Has(TickEvent::BiteTookPower), "a bite not heard");
+        Require(!events.Has(TickEvent::BiteTookPower) || powerFell || ate,
+                "a bite heard that took nothing");
         // A meal scores by the speed the timer runs at; no meal, no points.
         const int points = 1000 - (window_.interval / 25 - 1) * 100;
         for (int number : {1, 2}) {
@@ -265,6 +279,8 @@ private:
             Require(meals == 0 || meals == 1, "more than one meal in a tick");
             Require(now.score == was.score + static_cast<float>(meals * points),
                     "a meal scored other than its speed pays");
+            const TickEvent meal = number == 1 ? TickEvent::Player1Ate : TickEvent::Player2Ate;
+            Require(events.Has(meal) == (meals == 1), "a meal heard other than eaten");
         }
     }
 
@@ -272,6 +288,7 @@ private:
     // the rest of the tick reads the keys of the moment it goes.
     void EndScreen(const EndScreenContent& content) {
         CheckWhileEndScreenShown(game_, window_.timerOn, content);
+        Require(game_.tickEvents().Has(EndingEvent(content.picture)), "an ending not heard");
         ended_ = true;
         staleCellsMayShow_ =
             staleCellsMayShow_ || (content.picture == EndPicture::GameOver &&
