@@ -3,32 +3,17 @@
 #include "app/app_info.h"
 #include "app/command_line.h"
 #include "app/font_check.h"
+#include "app/game_icon.h"
 #include "app/start_application.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
 
-#include <QDir>
 #include <QFontDatabase>
-#include <QIcon>
 #include <QTextStream>
 #include <chrono>
 #include <thread>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The icon at every size the picture generator paints.
-QIcon GameIcon() {
-    QIcon icon;
-    const QDir sizes(u":/icons"_s);
-    for (const QString& name : sizes.entryList(QDir::Files)) {
-        icon.addPixmap(zorvik::EmbeddedPicture(sizes.filePath(name)));
-    }
-    return icon;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -48,8 +33,7 @@ int main(int argc, char* argv[]) {
     // made (QFontDatabase is thread-safe), and the fonts are checked once
     // the main window is shown.
     const std::jthread fonts([] { QFontDatabase::families(); });
-    // Every window of the game shows its icon.
-    QApplication::setWindowIcon(GameIcon());
+    zorvik::GiveWindowsTheGameIcon(*app);
 
     zorvik::PictureBook book;
     const auto seed =
