@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <limits>
 
 namespace zorvik {
@@ -11,7 +12,7 @@ namespace zorvik {
 namespace {
 
 QImage Read(const QString& resource) {
-    QImage image(resource);
+    QImage image = EmbeddedPng(resource);
     if (image.isNull()) {
         qFatal("Picture resource %s is missing", qPrintable(resource));
     }
@@ -42,6 +43,16 @@ QImage Scaled(const QImage& image, qreal factor, qreal devicePixelRatio) {
 }
 
 } // namespace
+
+// Told the format, and not to guess it, the reader takes Qt's own PNG
+// reader at once; guessing, it first loads every image plugin installed
+// (JPEG, GIF, ICO and more, with their libraries) to ask whether it reads
+// PNG, and keeps them for the rest of the run.
+QImage EmbeddedPng(const QString& resource) {
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QPixmap EmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
     if (devicePixelRatio <= 1 || !QFile::exists(TwiceAsFine(resource))) {

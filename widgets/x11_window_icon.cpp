@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "widgets/x11_window_icon.h"
 
+#include "widgets/picture_book.h"
 #include "widgets/x11_requests.h"
 
 #include <QImage>
@@ -36,7 +37,7 @@ void GiveIcon(QWindow& window, const QStringList& pictures) {
     const xcb_atom_t property = Atom(connection, "_NET_WM_ICON");
     std::uint8_t mode = XCB_PROP_MODE_REPLACE;
     for (const QString& picture : pictures) {
-        const QImage image = QImage(picture).convertToFormat(QImage::Format_ARGB32);
+        const QImage image = EmbeddedPng(picture).convertToFormat(QImage::Format_ARGB32);
         if (image.isNull()) {
             qFatal("Icon resource %s is missing", qPrintable(picture));
         }

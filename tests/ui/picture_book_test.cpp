@@ -3,6 +3,7 @@
 #include "widgets/picture_book.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 
@@ -20,6 +21,17 @@ QImage Pixels(const QImage& image) {
 class PictureBookTest : public QObject {
     Q_OBJECT
 private slots:
+    // The pictures are read without loading any image plugin of Qt's, which
+    // would stay loaded for the rest of the run (runs first, before the
+    // other test reads the same pictures Qt's usual way).
+    void readingLoadsNoImagePlugin() {
+        QVERIFY(!EmbeddedPicture(QStringLiteral(":/main/background.png")).isNull());
+        QVERIFY(!EmbeddedPng(QStringLiteral(":/icons/icon-16.png")).isNull());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("/imageformats/"));
+    }
+
     // Every picture is kept with the very pixels of its PNG, at 1 and from
     // its @2x twin at 2, each at its device pixel ratio; an opaque one at
     // three bytes a pixel. At another ratio it is the exact device size.
