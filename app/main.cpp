@@ -11,11 +11,20 @@
 #include <QFontDatabase>
 #include <QTextStream>
 #include <chrono>
+#include <malloc.h>
 #include <thread>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
+    // glibc raises the size from which it maps a block of its own each time
+    // such a block is freed, up to 32 MB; after the first picture's buffer
+    // went, the pictures and the icon's came from the heap, where what is
+    // freed stays resident. Fixed at the default 128 KiB, large blocks keep
+    // their own mappings and go back to the system when freed (some
+    // 0.25 MiB less at the peak).
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments += QString::fromLocal8Bit(argv[i]);
