@@ -4,6 +4,7 @@
 
 #include "engine/picture.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <deque>
@@ -19,6 +20,9 @@ namespace zorvik {
 // logical size. A missing picture is a build fault, so the program stops
 // rather than show nothing.
 QPixmap EmbeddedPicture(const QString& resource, qreal devicePixelRatio = 1);
+
+// A PNG embedded in the program, as it is stored; a null image if missing.
+QImage EmbeddedPng(const QString& resource);
 
 // Owns every picture of the game and hands out a handle for each. A handle
 // names the very picture it was given for, so widgets that show pictures

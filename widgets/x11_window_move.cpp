@@ -2,14 +2,12 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "widgets/x11_window_move.h"
 
-#include <QGuiApplication>
+#include "widgets/x11_requests.h"
+
 #include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 #include <span>
-#include <xcb/xcb.h>
 
 namespace zorvik::x11 {
 
@@ -20,24 +18,6 @@ constexpr std::uint32_t kMove = 8;
 constexpr std::uint32_t kCancel = 11;
 constexpr std::uint32_t kLeftButton = 1;
 constexpr std::uint32_t kFromApplication = 1;
-
-template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
-template <typename Reply> ReplyPtr<Reply> Own(Reply* reply) {
-    return {reply, &std::free};
-}
-
-xcb_connection_t* Connection() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
-
-xcb_atom_t Atom(xcb_connection_t* connection, std::string_view name) {
-    const auto reply = Own(xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
-        nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 xcb_window_t RootOf(xcb_connection_t* connection, xcb_window_t window) {
     const auto reply =

@@ -12,6 +12,7 @@
 #include "widgets/smooth_outline.h"
 #include "widgets/window_outlines.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <vector>
 
@@ -84,6 +85,7 @@ private slots:
     // the keys, Setup, the names and the exit ball must work together.
     void playsAGameWithTheMouseAndTheKeyboard() {
         QVERIFY2(Open(1), "no 801x551 window titled Zorvik; see e2e-game-1x.log");
+        QVERIFY2(HasGameIcon(window_), "the main window lacks the game's icon");
         // The game opens running, its red snake alone setting off along row 3;
         // it advances, and Down turns it off its row.
         int head = -1;
@@ -109,6 +111,7 @@ private slots:
         // it with both snakes setting off from their rows in step.
         QVERIFY(Click(window_, main_window::kSetupWord.center()));
         const QString settings = Window(u"SETTINGS"_s);
+        QVERIFY2(HasGameIcon(settings), "the settings window lacks the game's icon");
         QVERIFY(Click(settings, zorvik::layout::settings::kPlayersPicture.center()));
         QVERIFY(Click(settings, zorvik::layout::settings::kYesButton.center()));
         QVERIFY(SetRunning(true));
@@ -123,6 +126,7 @@ private slots:
         const QString name = u"Wanda Lee"_s;
         QVERIFY(Click(window_, kPlayer1Name.center()));
         const QString dialog = Window(u"Form1"_s);
+        QVERIFY2(HasGameIcon(dialog), "the names dialog lacks the game's icon");
         QVERIFY(Click(dialog, zorvik::layout::names::kPlayer1NameBox.center()));
         QVERIFY(Run(
             u"xdotool windowactivate --sync %1 key --clearmodifiers ctrl+a type --delay 40 \"%2\""_s
@@ -158,7 +162,8 @@ private slots:
         // F1 opens the help, taking the pause step as its ball does.
         QVERIFY(Key(u"F1"_s));
         const QString help = Window(u"Help"_s);
-        QVERIFY2(!help.isEmpty() && Key(u"Escape"_s, help), "F1 opened no help");
+        QVERIFY2(!help.isEmpty() && HasGameIcon(help), "F1 opened no help with the game's icon");
+        QVERIFY(Key(u"Escape"_s, help));
         QVERIFY2(Wait([&] { return Running(false); }), "the help left the game running");
 
         QVERIFY(Click(window_, main_window::kExitButton.center()));
@@ -214,6 +219,34 @@ private:
     // Whether the pause ball shows the game running (or paused).
     bool Running(bool running) {
         return Look() && Shows(shot_, kPauseBall, (running ? pause_ : play_)[0]);
+    }
+    // Whether the window manager finds the game's icon on the window: every
+    // picture of it, each at its size and with its pixels.
+    bool HasGameIcon(const QString& window) {
+        const auto listing =
+            Run(u"xprop -len 100000000 -notype -id %1 32c _NET_WM_ICON"_s.arg(window));
+        // "_NET_WM_ICON = 16, 16, 4278190080, ..."
+        const QByteArray text = listing.value_or("");
+        const QList<QByteArray> numbers = text.mid(text.indexOf('=') + 1).split(',');
+        std::vector<QImage> pictures;
+        for (qsizetype at = 0; at + 1 < numbers.size();) {
+            QImage picture(numbers[at].trimmed().toInt(), numbers[at + 1].trimmed().toInt(),
+                           QImage::Format_ARGB32);
+            at += 2;
+            for (int i = 0; i < picture.width() * picture.height() && at < numbers.size(); ++i) {
+                picture.setPixel(i % picture.width(), i / picture.width(),
+                                 numbers[at++].trimmed().toUInt());
+            }
+            pictures.push_back(picture);
+        }
+        const QDir icons(u":/icons"_s);
+        const QStringList names = icons.entryList(QDir::Files);
+        return pictures.size() == static_cast<std::size_t>(names.size()) &&
+               std::ranges::all_of(names, [&](const QString& name) {
+                   const QImage want =
+                       QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+                   return std::ranges::count(pictures, want) == 1;
+               });
     }
     QImage Grab(const QString& window) {
         const auto ppm = Run(u"import -silent -window %1 -depth 8 ppm:-"_s.arg(window));
