@@ -21,24 +21,32 @@ constexpr int kStickDeadZone = SDL_JOYSTICK_AXIS_MAX / 4;
 // attached, and once a second to notice one being plugged in.
 constexpr int kIdleReadWithPadMs = 50;
 constexpr int kIdleReadWithoutPadMs = 1000;
+static_assert(SDL_CONTROLLER_BUTTON_MAX <= 32);
 
-struct PlayerKeys {
-    int up, down, left, right, bite;
-};
+// Each player's keys in the order a pad holds them: up, down, left, right,
+// bite.
+enum PadKey { kUp, kDown, kLeft, kRight, kBite };
+using PlayerKeys = std::array<int, 5>;
 constexpr std::array<PlayerKeys, 2> kPlayerKeys{{
     {vk::Up, vk::Down, vk::Left, vk::Right, vk::Control},
     {vk::W, vk::S, vk::A, vk::D, vk::Tab},
 }};
 
-// The direction the stick points in, by its stronger axis.
-int StickKey(int x, int y, const PlayerKeys& keys) {
-    if (std::max(std::abs(x), std::abs(y)) <= kStickDeadZone) {
-        return 0;
+// What the pad's buttons and stick hold down of the player's keys. The stick
+// points by its stronger axis.
+std::array<bool, 5> KeysHeldBy(const std::bitset<32>& buttons, int x, int y) {
+    std::array<bool, 5> held{};
+    held[kUp] = buttons[SDL_CONTROLLER_BUTTON_DPAD_UP];
+    held[kDown] = buttons[SDL_CONTROLLER_BUTTON_DPAD_DOWN];
+    held[kLeft] = buttons[SDL_CONTROLLER_BUTTON_DPAD_LEFT];
+    held[kRight] = buttons[SDL_CONTROLLER_BUTTON_DPAD_RIGHT];
+    held[kBite] = buttons[SDL_CONTROLLER_BUTTON_A] || buttons[SDL_CONTROLLER_BUTTON_RIGHTSHOULDER];
+    if (std::max(std::abs(x), std::abs(y)) > kStickDeadZone) {
+        const PadKey stick =
+            std::abs(x) >= std::abs(y) ? (x > 0 ? kRight : kLeft) : (y > 0 ? kDown : kUp);
+        held[stick] = true;
     }
-    if (std::abs(x) >= std::abs(y)) {
-        return x > 0 ? keys.right : keys.left;
-    }
-    return y > 0 ? keys.down : keys.up;
+    return held;
 }
 
 } // namespace
@@ -150,34 +158,11 @@ void Gamepads::Read() {
             } else if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) {
                 pad.stickY = event.caxis.value;
             }
-        } else {
+        } else if (event.cbutton.button < pad.buttons.size()) {
             const bool down = event.cbutton.state == SDL_PRESSED;
-            switch (event.cbutton.button) {
-            case SDL_CONTROLLER_BUTTON_DPAD_UP:
-                pad.dpad[0] = down;
-                break;
-            case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-                pad.dpad[1] = down;
-                break;
-            case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-                pad.dpad[2] = down;
-                break;
-            case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-                pad.dpad[3] = down;
-                break;
-            case SDL_CONTROLLER_BUTTON_A:
-                pad.southButton = down;
-                break;
-            case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
-                pad.rightShoulder = down;
-                break;
-            case SDL_CONTROLLER_BUTTON_START:
-                if (down && mayAct_()) {
-                    emit startPressed();
-                }
-                break;
-            default:
-                break;
+            pad.buttons[event.cbutton.button] = down;
+            if (event.cbutton.button == SDL_CONTROLLER_BUTTON_START && down && mayAct_()) {
+                emit startPressed();
             }
         }
         Feed(pad, player);
@@ -185,34 +170,19 @@ void Gamepads::Read() {
 }
 
 void Gamepads::Feed(Pad& pad, int player) {
-    const PlayerKeys& keys = kPlayerKeys[player];
-    std::set<int> wanted;
-    const std::array<int, 4> dpadKeys{keys.up, keys.down, keys.left, keys.right};
-    for (std::size_t i = 0; i < dpadKeys.size(); ++i) {
-        if (pad.dpad[i]) {
-            wanted.insert(dpadKeys[i]);
-        }
-    }
-    if (const int stick = StickKey(pad.stickX, pad.stickY, keys); stick != 0) {
-        wanted.insert(stick);
-    }
-    if (pad.southButton || pad.rightShoulder) {
-        wanted.insert(keys.bite);
-    }
-    for (int key : pad.held) {
-        if (!wanted.contains(key)) {
-            keys_.Release(key);
-        }
-    }
+    const std::array<bool, 5> wanted = KeysHeldBy(pad.buttons, pad.stickX, pad.stickY);
     // A press that may not count now is used up unseen: held on into the
     // game, it does not steer until it is pressed again.
     const bool mayAct = mayAct_();
-    for (int key : wanted) {
-        if (!pad.held.contains(key) && mayAct) {
+    for (std::size_t k = 0; k < wanted.size(); ++k) {
+        const int key = kPlayerKeys[player][k];
+        if (pad.held[k] && !wanted[k]) {
+            keys_.Release(key);
+        } else if (!pad.held[k] && wanted[k] && mayAct) {
             keys_.Press(key);
         }
     }
-    pad.held = std::move(wanted);
+    pad.held = wanted;
 }
 
 void Gamepads::Connect(int deviceIndex) {
@@ -247,8 +217,10 @@ void Gamepads::Disconnect(int id) {
         if (pad.id != id) {
             continue;
         }
-        for (int key : pad.held) {
-            keys_.Release(key);
+        for (std::size_t k = 0; k < pad.held.size(); ++k) {
+            if (pad.held[k]) {
+                keys_.Release(kPlayerKeys[player][k]);
+            }
         }
         SDL_GameControllerClose(pad.controller);
         pad = Pad{};

@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <bitset>
 #include <functional>
-#include <set>
 #include <vector>
 
 class QWidget;
@@ -51,13 +51,13 @@ private:
     struct Pad {
         _SDL_GameController* controller = nullptr;
         int id = -1;
-        std::array<bool, 4> dpad{}; // up, down, left, right
-        bool southButton = false;
-        bool rightShoulder = false;
+        // Held buttons, by SDL's numbers for them.
+        std::bitset<32> buttons;
         int stickX = 0;
         int stickY = 0;
-        // The player's keys this pad holds down.
-        std::set<int> held;
+        // Which of the player's keys (up, down, left, right, bite) this pad
+        // holds down.
+        std::array<bool, 5> held{};
     };
 
     void Start();
