@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
+#include "captured_stderr.h"
 #include "engine/board.h"
 #include "engine/keys.h"
 #include "modal_window.h"
 
 #include <QSignalSpy>
 #include <SDL.h>
-#include <cstdio>
-#include <unistd.h>
 
 using namespace zorvik;
 using namespace zorvik::testkit;
@@ -67,41 +66,6 @@ private:
     SDL_Joystick* joystick_ = nullptr;
 };
 
-// What the game writes to stderr while it lives.
-class CapturedStderr {
-public:
-    CapturedStderr() : file_(std::tmpfile()), saved_(dup(fileno(stderr))) {
-        std::fflush(stderr);
-        dup2(fileno(file_), fileno(stderr));
-    }
-    ~CapturedStderr() {
-        Restore();
-        std::fclose(file_);
-    }
-    QString Text() {
-        Restore();
-        std::rewind(file_);
-        QByteArray text;
-        char buffer[512];
-        while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file_)) {
-            text.append(buffer, static_cast<qsizetype>(read));
-        }
-        return QString::fromUtf8(text);
-    }
-
-private:
-    void Restore() {
-        if (saved_ >= 0) {
-            std::fflush(stderr);
-            dup2(saved_, fileno(stderr));
-            close(saved_);
-            saved_ = -1;
-        }
-    }
-    std::FILE* file_;
-    int saved_;
-};
-
 constexpr int kStickFull = SDL_JOYSTICK_AXIS_MAX;
 constexpr int kInsideDeadZone = SDL_JOYSTICK_AXIS_MAX / 5;
 
@@ -114,7 +78,7 @@ struct PadGame : OpenedGame {
         QTRY_VERIFY(table.gamepads().started());
         Click(table, "pauseButton");
     }
-    void Tick() { QMetaObject::invokeMethod(table.findChild<QTimer*>("gameTimer"), "timeout"); }
+    void Tick() { testkit::Tick(table); }
     int Heading(int player) {
         const Snake& snake = game.player(player).snake;
         return snake.directions.at(static_cast<std::size_t>(snake.headIndex));
@@ -298,7 +262,7 @@ private slots:
         play.Tick();
         play.table.keyState().Release(vk::Down);
         QCOMPARE(play.Heading(1), kDown);
-        const QString text = stderrText.Text();
+        const QString text = stderrText.Lines().join(u'\n');
         QVERIFY2(text.contains(QLatin1String("\"Odd stick\"")) &&
                      text.contains(QLatin1String("SDL_GAMECONTROLLERCONFIG")),
                  qPrintable(text));

@@ -33,6 +33,11 @@ inline std::optional<bool> WhileModal(const std::function<void()>& open,
     return closedByAct;
 }
 
+// One tick of the game, as if its timer had fired.
+inline void Tick(MainWindow& window) {
+    QMetaObject::invokeMethod(window.findChild<QTimer*>("gameTimer"), "timeout");
+}
+
 inline void Click(QWidget& window, const QString& control) {
     QTest::mouseClick(window.findChild<QWidget*>(control), Qt::LeftButton);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
+#include "captured_stderr.h"
 #include "modal_window.h"
 
 #include "engine/keys.h"
@@ -9,16 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <SDL.h>
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <future>
 #include <thread>
 #include <tuple>
-#include <unistd.h>
 
 using namespace zorvik;
 using namespace zorvik::testkit;
@@ -148,7 +146,7 @@ struct DiskAudio {
         return samples;
     }
 
-    void Tick() { QMetaObject::invokeMethod(window.findChild<QTimer*>("gameTimer"), "timeout"); }
+    void Tick() { testkit::Tick(window); }
     // A tick that ends the game, and the click on its end screen, which runs the timer again.
     // The screen stays up a while, for its sound to be heard before the click.
     void EndingTick() {
@@ -182,35 +180,6 @@ struct DiskAudio {
 QString WindowName(QWidget& window) {
     return QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name);
 }
-
-// Collects what the program writes on stderr while it lives.
-class Stderr {
-public:
-    Stderr() : saved_(dup(STDERR_FILENO)) {
-        std::fflush(stderr);
-        if (capture_.open()) {
-            dup2(capture_.handle(), STDERR_FILENO);
-        }
-    }
-    ~Stderr() { Restore(); }
-    QStringList Lines() {
-        Restore();
-        capture_.seek(0);
-        return QString::fromLocal8Bit(capture_.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    }
-
-private:
-    void Restore() {
-        if (saved_ >= 0) {
-            std::fflush(stderr);
-            dup2(saved_, STDERR_FILENO);
-            close(saved_);
-            saved_ = -1;
-        }
-    }
-    QTemporaryFile capture_;
-    int saved_;
-};
 
 } // namespace
 
@@ -287,7 +256,7 @@ private slots:
         for (const auto& [driver, file, lines] : cases) {
             qputenv("SDL_AUDIODRIVER", driver);
             qputenv("SDL_DISKAUDIOFILE", file);
-            Stderr errors;
+            CapturedStderr errors;
             {
                 PictureBook book;
                 MainWindow window(book, 1);
@@ -300,17 +269,12 @@ private slots:
                 QTRY_VERIFY(SDL_WasInit(SDL_INIT_AUDIO) != 0 || lines == 1);
                 for (int meal = 0; meal < 3; ++meal) {
                     access.PutFood(window.game().player(1).snake.HeadCell() + 1);
-                    QMetaObject::invokeMethod(window.findChild<QTimer*>("gameTimer"), "timeout");
+                    testkit::Tick(window);
                     QTest::qWait(100);
                 }
                 QCOMPARE(window.game().player(1).eaten, 3);
                 access.Place(1, kCurled, kRight);
-                const auto shown = WhileModal(
-                    [&] {
-                        QMetaObject::invokeMethod(window.findChild<QTimer*>("gameTimer"),
-                                                  "timeout");
-                    },
-                    [](QWidget&) {});
+                const auto shown = WhileModal([&] { testkit::Tick(window); }, [](QWidget&) {});
                 QVERIFY(shown.has_value());
                 QVERIFY(window.TimerEnabled());
                 QTest::qWait(400);
