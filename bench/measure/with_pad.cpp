@@ -5,6 +5,7 @@
 // SDL simulates in this process, left untouched, so that what the game pays
 // for reading a pad shows beside what it pays without.
 #include "app/start_application.h"
+#include "tests/virtual_joystick.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
 
@@ -15,13 +16,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zorvik"));
     const auto app = zorvik::StartApplication(argc, argv);
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_VirtualJoystickDesc pad{};
-    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    pad.naxes = SDL_CONTROLLER_AXIS_MAX;
-    pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    pad.name = "Measured pad";
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0 || SDL_JoystickAttachVirtualEx(&pad) < 0) {
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0 ||
+        zorvik::testkit::PlugVirtualPad(SDL_JOYSTICK_TYPE_GAMECONTROLLER, "Measured pad") ==
+            nullptr) {
         std::fprintf(stderr, "no virtual pad: %s\n", SDL_GetError());
         return 1;
     }

@@ -2,25 +2,14 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "virtual_pads.h"
 
+#include "tests/virtual_joystick.h"
+
 #include <SDL.h>
 
 namespace zorvik::soak {
 
 namespace {
-
 constexpr std::size_t kMostPads = 3;
-
-void Detach(SDL_Joystick* pad) {
-    const SDL_JoystickID id = SDL_JoystickInstanceID(pad);
-    SDL_JoystickClose(pad);
-    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
-        if (SDL_JoystickGetDeviceInstanceID(index) == id) {
-            SDL_JoystickDetachVirtual(index);
-            return;
-        }
-    }
-}
-
 } // namespace
 
 VirtualPads::VirtualPads() {
@@ -30,7 +19,7 @@ VirtualPads::VirtualPads() {
 
 VirtualPads::~VirtualPads() {
     for (SDL_Joystick* pad : pads_) {
-        Detach(pad);
+        testkit::UnplugVirtualPad(pad);
     }
     if (available_) {
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
@@ -44,13 +33,11 @@ void VirtualPads::PlugOrUnplug(std::mt19937& random) {
     const bool plugIn = pads_.empty() || (pads_.size() < kMostPads && random() % 2 == 0);
     if (!plugIn) {
         const std::size_t which = random() % pads_.size();
-        Detach(pads_[which]);
+        testkit::UnplugVirtualPad(pads_[which]);
         pads_.erase(pads_.begin() + static_cast<std::ptrdiff_t>(which));
         return;
     }
-    const int index = SDL_JoystickAttachVirtual(
-        SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
-    if (SDL_Joystick* pad = index >= 0 ? SDL_JoystickOpen(index) : nullptr) {
+    if (SDL_Joystick* pad = testkit::PlugVirtualPad()) {
         pads_.push_back(pad);
         ++plugged_;
     }

@@ -4,6 +4,7 @@
 #include "engine/board.h"
 #include "engine/keys.h"
 #include "modal_window.h"
+#include "tests/virtual_joystick.h"
 
 #include <QSignalSpy>
 #include <SDL.h>
@@ -17,16 +18,8 @@ namespace {
 class VirtualPad {
 public:
     explicit VirtualPad(SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER,
-                        const char* name = "Test pad") {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = static_cast<Uint16>(type);
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.name = name;
-        const int index = SDL_JoystickAttachVirtualEx(&desc);
-        joystick_ = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
-    }
+                        const char* name = "Test pad")
+        : joystick_(PlugVirtualPad(type, name)) {}
     ~VirtualPad() { Unplug(); }
     VirtualPad(const VirtualPad&) = delete;
     VirtualPad& operator=(const VirtualPad&) = delete;
@@ -48,22 +41,15 @@ public:
         SDL_JoystickUpdate();
     }
     void Unplug() {
-        if (joystick_ == nullptr) {
-            return;
+        if (joystick_ != nullptr) {
+            UnplugVirtualPad(joystick_);
+            joystick_ = nullptr;
+            SDL_JoystickUpdate();
         }
-        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
-        SDL_JoystickClose(joystick_);
-        joystick_ = nullptr;
-        for (int index = 0; index < SDL_NumJoysticks(); ++index) {
-            if (SDL_JoystickGetDeviceInstanceID(index) == id) {
-                SDL_JoystickDetachVirtual(index);
-            }
-        }
-        SDL_JoystickUpdate();
     }
 
 private:
-    SDL_Joystick* joystick_ = nullptr;
+    SDL_Joystick* joystick_;
 };
 
 constexpr int kStickFull = SDL_JOYSTICK_AXIS_MAX;
