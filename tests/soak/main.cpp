@@ -28,6 +28,9 @@ int main(int argc, char* argv[]) {
                         << r.stuckWindows << " windows stuck\n"
                         << "soak: resident memory " << QString::number(r.firstMinuteMiB, 'f', 2)
                         << " MiB after the first minute, " << QString::number(r.endMiB, 'f', 2)
+                        << " MiB at the end\n"
+                        << "soak: heap in use " << QString::number(r.firstMinuteHeapMiB, 'f', 2)
+                        << " MiB after the first minute, " << QString::number(r.endHeapMiB, 'f', 2)
                         << " MiB at the end\n";
     const bool grew = r.firstMinuteMiB > 0 && r.endMiB - r.firstMinuteMiB >= 1.0;
     return r.stuckWindows == 0 && !grew ? 0 : 1;

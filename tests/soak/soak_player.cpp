@@ -12,6 +12,11 @@
 #include <QRadioButton>
 #include <QTest>
 #include <array>
+#include <cstddef>
+
+// The sanitizer's count of the bytes the program has allocated and not freed;
+// absent from a build without the sanitizer.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
 
 using namespace Qt::StringLiterals;
 
@@ -46,6 +51,12 @@ double ResidentMiB() {
         }
     }
     return 0;
+}
+
+double HeapInUseMiB() {
+    return __sanitizer_get_current_allocated_bytes != nullptr
+               ? double(__sanitizer_get_current_allocated_bytes()) / (1024 * 1024)
+               : 0;
 }
 
 void SendKey(QWidget& to, QEvent::Type type, int key) {
@@ -84,6 +95,7 @@ void SoakPlayer::Step() {
     const qint64 now = clock_.elapsed();
     if (report_.firstMinuteMiB == 0 && now >= kMinuteMs) {
         report_.firstMinuteMiB = ResidentMiB();
+        report_.firstMinuteHeapMiB = HeapInUseMiB();
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (now >= durationMs_) {
@@ -222,6 +234,7 @@ void SoakPlayer::Finish() {
     }
     steps_.stop();
     report_.endMiB = ResidentMiB();
+    report_.endHeapMiB = HeapInUseMiB();
     QApplication::quit();
 }
 

@@ -26,6 +26,10 @@ struct SoakReport {
     int padsPlugged = 0;
     double firstMinuteMiB = 0;
     double endMiB = 0;
+    // What the game itself holds on the heap, where the sanitizer's allocator
+    // can tell; resident memory also counts the sanitizer's own records.
+    double firstMinuteHeapMiB = 0;
+    double endHeapMiB = 0;
 };
 
 // Plays the main window like a restless pair of players for a while: keys
