@@ -63,7 +63,7 @@ soak:
 	@tools/ensure-deps.sh test
 	cmake -S . -B $(SOAK_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_SANITIZE=ON -DZORVIK_SOAK=ON
 	cmake --build $(SOAK_BUILD) --target zorvik_soak
-	tests/soak/soak.sh $(SOAK_BUILD) $(SOAK_MINUTES)
+	tests/soak/soak.sh $(SOAK_BUILD) $(SOAK_MINUTES) $(SOAK_SEED)
 
 bench:
 	@tools/ensure-deps.sh test

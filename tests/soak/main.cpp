@@ -13,8 +13,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int minutes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1;
-    const auto seed =
-        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    // A seed given replays an earlier run; each run prints its own.
+    const auto seed = argc > 2 ? QString::fromLocal8Bit(argv[2]).toUInt()
+                               : static_cast<std::uint32_t>(
+                                     std::chrono::system_clock::now().time_since_epoch().count());
     zorvik::PictureBook book;
     zorvik::MainWindow window(book, seed);
     window.show();

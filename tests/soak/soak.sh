@@ -6,10 +6,10 @@
 # private X display with a window manager, then judges the run: no crash,
 # no sanitizer report, no window left stuck, resident memory growing less
 # than 1 MiB between the first minute and the end.
-# Usage: soak.sh BUILD_DIR MINUTES
+# Usage: soak.sh BUILD_DIR MINUTES [SEED]
 set -uo pipefail
 
-build=$1 minutes=$2
+build=$1 minutes=$2 seed=${3:-}
 soak=$build/tests/soak/zorvik_soak
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -55,7 +55,7 @@ done
 
 echo "soak: playing for $minutes minutes on $DISPLAY"
 # The run's own limit: its minutes and some for start and end.
-timeout --signal=KILL $((minutes * 60 + 120)) "$soak" "$minutes" >"$work/out" 2>"$work/err"
+timeout --signal=KILL $((minutes * 60 + 120)) "$soak" "$minutes" $seed >"$work/out" 2>"$work/err"
 status=$?
 cat "$work/out"
 reports=$(grep -cE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/err")
