@@ -34,6 +34,15 @@ int main(int argc, char* argv[]) {
                         << "soak: heap in use " << QString::number(r.firstMinuteHeapMiB, 'f', 2)
                         << " MiB after the first minute, " << QString::number(r.endHeapMiB, 'f', 2)
                         << " MiB at the end\n";
-    const bool grew = r.firstMinuteMiB > 0 && r.endMiB - r.firstMinuteMiB >= 1.0;
+    // The sanitizer's allocator keeps every page it once used and a record of
+    // every call stack it saw, so under it resident memory grows with the
+    // run's variety; what the game itself holds is its heap. Without the
+    // sanitizer there is no heap count, and resident memory is the measure.
+    const bool sanitized = r.firstMinuteHeapMiB > 0;
+    const double growth =
+        sanitized ? r.endHeapMiB - r.firstMinuteHeapMiB : r.endMiB - r.firstMinuteMiB;
+    QTextStream(stdout) << "soak: " << (sanitized ? "heap in use" : "resident memory") << " grew "
+                        << QString::number(growth, 'f', 2) << " MiB (under 1 MiB passes)\n";
+    const bool grew = r.firstMinuteMiB > 0 && growth >= 1.0;
     return r.stuckWindows == 0 && !grew ? 0 : 1;
 }

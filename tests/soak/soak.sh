@@ -4,7 +4,7 @@
 #
 # Plays the sanitizer-built game with random input for some minutes on a
 # private X display with a window manager, then judges the run: no crash,
-# no sanitizer report, no window left stuck, resident memory growing less
+# no sanitizer report, no window left stuck, the game's heap growing less
 # than 1 MiB between the first minute and the end.
 # Usage: soak.sh BUILD_DIR MINUTES [SEED]
 set -uo pipefail
