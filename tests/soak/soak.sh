@@ -55,7 +55,7 @@ done
 
 echo "soak: playing for $minutes minutes on $DISPLAY"
 # The run's own limit: its minutes and some for start and end.
-timeout --signal=KILL $((minutes * 60 + 120)) "$soak" "$minutes" $seed >"$work/out" 2>"$work/err"
+timeout --signal=KILL $((minutes * 60 + 120)) "$soak" "$minutes" ${seed:+"$seed"} >"$work/out" 2>"$work/err"
 status=$?
 cat "$work/out"
 reports=$(grep -cE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/err")
