@@ -20,26 +20,26 @@ using namespace layout::help;
 // Stands in for the desktop's colour of inactive title bars, behind the help text.
 constexpr QColor kInactiveTitleBarColour{212, 208, 200};
 
-void AddPicture(QWidget* parent, const char* name, const QRect& geometry, const QString& resource,
-                qreal devicePixelRatio, const QString& accessibleName) {
+QLabel* AddPicture(QWidget* parent, const char* name, const QRect& geometry,
+                   const QString& accessibleName) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setAccessibleName(accessibleName);
-    picture->setPixmap(EmbeddedPicture(resource, devicePixelRatio));
     picture->setGeometry(geometry);
+    return picture;
 }
 
-void AddName(QWidget* parent, const char* objectName, const QRect& geometry, const QString& name) {
+ElidedLabel* AddName(QWidget* parent, const char* objectName, const QRect& geometry) {
     auto* label = new ElidedLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setGeometry(geometry);
     label->setFont(DisplayFont(12));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setText(name);
+    return label;
 }
 } // namespace
 
-HelpWindow::HelpWindow(const QString& player1Name, const QString& player2Name, QWidget* parent)
+HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Help"));
@@ -49,37 +49,54 @@ HelpWindow::HelpWindow(const QString& player1Name, const QString& player2Name, Q
     setPalette(background);
     setAutoFillBackground(true);
 
-    // Shown over the main window, on its screen.
-    const qreal ratio = parent != nullptr ? parent->devicePixelRatioF() : 1.0;
-    AddPicture(this, "logo", kLogo, QStringLiteral(":/help/logo.png"), ratio,
-               QStringLiteral("Zorvik"));
-    AddPicture(this, "coiledSnake", kCoiledSnake, QStringLiteral(":/help/snake.png"), ratio,
-               QStringLiteral("A coiled snake"));
+    pictures_[0] = {AddPicture(this, "logo", kLogo, QStringLiteral("Zorvik")),
+                    QStringLiteral(":/help/logo.png")};
+    pictures_[1] = {AddPicture(this, "coiledSnake", kCoiledSnake, QStringLiteral("A coiled snake")),
+                    QStringLiteral(":/help/snake.png")};
 
-    auto* text = new QPlainTextEdit(this);
-    text->setObjectName(QStringLiteral("helpText"));
-    text->setAccessibleName(QStringLiteral("Help"));
-    text->setGeometry(kText);
-    text->setFont(PlainFont(9.75, true));
-    QPalette colours = text->palette();
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(QStringLiteral("helpText"));
+    text_->setAccessibleName(QStringLiteral("Help"));
+    text_->setGeometry(kText);
+    text_->setFont(PlainFont(9.75, true));
+    QPalette colours = text_->palette();
     colours.setColor(QPalette::Base, kInactiveTitleBarColour);
     colours.setColor(QPalette::Text, Qt::black);
-    text->setPalette(colours);
-    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setPlainText(QString::fromLatin1(kHelpText));
+    text_->setPalette(colours);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setPlainText(QString::fromLatin1(kHelpText));
     // Read-only, but the keys still move through the text, as the scroll bar does.
-    text->setReadOnly(true);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    text->setFocus();
+    text_->setReadOnly(true);
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     // The names lie over the keys picture, each over its player's keys.
-    AddPicture(this, "keys", kKeys, QStringLiteral(":/help/keys.png"), ratio,
-               QStringLiteral("The players' keys"));
-    AddName(this, "player1Name", kPlayer1Name, player1Name);
-    AddName(this, "player2Name", kPlayer2Name, player2Name);
+    pictures_[2] = {AddPicture(this, "keys", kKeys, QStringLiteral("The players' keys")),
+                    QStringLiteral(":/help/keys.png")};
+    player1Name_ = AddName(this, "player1Name", kPlayer1Name);
+    player2Name_ = AddName(this, "player2Name", kPlayer2Name);
+}
 
-    CentreOnScreen(*this, parent != nullptr ? parent->screen() : screen());
+void HelpWindow::Open(const QString& player1Name, const QString& player2Name) {
+    // Shown over the main window, on its screen.
+    QWidget* over = parentWidget();
+    ShowPictures(over != nullptr ? over->devicePixelRatioF() : devicePixelRatioF());
+    player1Name_->setText(player1Name);
+    player2Name_->setText(player2Name);
+    text_->moveCursor(QTextCursor::Start);
+    text_->setFocus();
+    CentreOnScreen(*this, over != nullptr ? over->screen() : screen());
+    exec();
+}
+
+void HelpWindow::ShowPictures(qreal devicePixelRatio) {
+    if (devicePixelRatio == picturesRatio_) {
+        return;
+    }
+    picturesRatio_ = devicePixelRatio;
+    for (const Picture& picture : pictures_) {
+        picture.label->setPixmap(EmbeddedPicture(picture.resource, devicePixelRatio));
+    }
 }
 
 } // namespace zorvik

@@ -22,6 +22,7 @@ namespace zorvik {
 
 class BoardView;
 class ElidedLabel;
+class HelpWindow;
 class PictureBook;
 class PictureBox;
 class ShapedWindow;
@@ -99,6 +100,8 @@ private:
     QWidget* player1Power_;
     QWidget* player2Power_;
     SettingsWindow* settings_;
+    // Made at its first opening.
+    HelpWindow* help_ = nullptr;
     Sound* sound_;
     TickEvents heard_;
 };

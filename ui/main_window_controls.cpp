@@ -38,9 +38,11 @@ void MainWindow::ToggleSound() {
 
 void MainWindow::HelpClicked() {
     PauseStep();
-    HelpWindow help(QString::fromStdString(game_.playerName(1)),
-                    QString::fromStdString(game_.playerName(2)), this);
-    help.exec();
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(this);
+    }
+    help_->Open(QString::fromStdString(game_.playerName(1)),
+                QString::fromStdString(game_.playerName(2)));
 }
 
 void MainWindow::MinimiseClicked() {

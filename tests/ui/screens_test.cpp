@@ -6,6 +6,7 @@
 #include "widgets/smooth_outline.h"
 #include "widgets/window_outlines.h"
 
+#include <QLabel>
 #include <QScreen>
 #include <qpa/qplatformwindow.h>
 #include <ranges>
@@ -32,6 +33,23 @@ private slots:
             QTRY_COMPARE(shape.platformMask(), OutlineAtRatio(MainWindowOutline(), ratio));
             QCOMPARE(window.handle()->geometry().size(), QSize(801, 551) * ratio);
             QCOMPARE(main.table.size(), QSize(801, 551));
+        }
+    }
+
+    // The help window, made once, draws its pictures for the main window's
+    // screen at every opening: they stay sharp there, and light elsewhere.
+    void helpPicturesFollowTheMainWindow() {
+        OpenedGame main;
+        QWindow& window = *main.table.windowHandle();
+        for (QScreen* screen : {QGuiApplication::screens()[0], QGuiApplication::screens()[1],
+                                QGuiApplication::screens()[0]}) {
+            window.setScreen(screen);
+            QTRY_COMPARE(main.table.devicePixelRatioF(), screen->devicePixelRatio());
+            qreal drawnAt = 0;
+            main.Open("helpButton", [&](QWidget& help) {
+                drawnAt = help.findChild<QLabel*>("keys")->pixmap().devicePixelRatio();
+            });
+            QCOMPARE(drawnAt, screen->devicePixelRatio());
         }
     }
 };

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextLayout>
 
 using namespace zorvik;
@@ -339,15 +340,28 @@ private slots:
     }
 
     // The help text is the game's own 26 lines, byte for byte (their digest), misspellings and
-    // the spaces at the ends of lines included.
+    // the spaces at the ends of lines included. The one help window shows it from its top at
+    // every opening, under the names of that moment.
     void helpShowsItsTextExactly() {
-        QVERIFY(main->Open("helpButton", [](QWidget& help) {
-            const QString text = help.findChild<QPlainTextEdit*>()->toPlainText();
-            QCOMPARE(QCryptographicHash::hash(text.toLatin1().replace('\n', "\r\n"),
+        QStringList shown;
+        const auto readToTheEnd = [&](QWidget& help) {
+            auto& text = *help.findChild<QPlainTextEdit*>();
+            QCOMPARE(QCryptographicHash::hash(text.toPlainText().toLatin1().replace('\n', "\r\n"),
                                               QCryptographicHash::Sha256)
                          .toHex(),
                      "cfc71858f19ac546f75eda0d11973247e31f9d145c3fd1f3464ecf33337e4bfa");
-        }));
+            shown << Text(help, "player1Name")
+                  << QString::number(text.verticalScrollBar()->value());
+            text.moveCursor(QTextCursor::End);
+            QVERIFY(text.verticalScrollBar()->value() > 0);
+        };
+        QVERIFY(main->Open("helpButton", readToTheEnd));
+        main->Open("player1Name", [](QWidget& dialog) {
+            NameBox(dialog, 1).setText("Ann");
+            Click(dialog, "continueButton");
+        });
+        QVERIFY(main->Open("helpButton", readToTheEnd));
+        QCOMPARE(shown, QStringList({"Player1", "0", "Ann", "0"}));
     }
 
     // A name label elides once when the name, the font or the width changes,
