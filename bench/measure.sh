@@ -68,10 +68,12 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Xvfb writes its display number to the pipe once it takes connections, and
 # exits without a word when another server holds the number. The screen
-# holds the game at scale 2 beside the floor without overlap.
+# holds the game at scale 2 beside the floor without overlap. It never resets
+# when its last client leaves, which would pull the display from under a
+# window manager still connecting while xdotool polls it.
 mkfifo "$work/display"
 for ((n = first_display; n < first_display + 100; ++n)); do
-    Xvfb ":$n" -screen 0 3840x2160x24 -nolisten tcp -displayfd 3 3>"$work/display" \
+    Xvfb ":$n" -screen 0 3840x2160x24 -nolisten tcp -noreset -displayfd 3 3>"$work/display" \
         >>"$work/xvfb.log" 2>&1 &
     xvfb=$!
     if read -r -t 30 taken <"$work/display" && [ "$taken" = "$n" ]; then

@@ -73,7 +73,10 @@ public:
     // number once it takes connections, and exits instead when another server
     // has the number; the first number tried is ZORVIK_E2E_DISPLAY_FROM
     // (150). The screen has room for the main window at twice the scale. The
-    // logs are named after `logs`.
+    // server never resets: by default it starts over each time its last client
+    // leaves, and a poll that came and went before the window manager had
+    // connected would pull the display from under it. The logs are named
+    // after `logs`.
     QString StartDesktop(const QString& logs) {
         env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         const QString display = QStringLiteral("DISPLAY");
@@ -81,9 +84,9 @@ public:
         const int from =
             env_.value(QStringLiteral("ZORVIK_E2E_DISPLAY_FROM"), QStringLiteral("150")).toInt();
         for (int number = from; number < from + 50 && !env_.contains(display); ++number) {
-            QProcess& xvfb =
-                Launch(QStringLiteral("Xvfb :%1 -screen 0 1920x1200x24 -displayfd 1").arg(number),
-                       logs + QStringLiteral("-xvfb.log"));
+            QProcess& xvfb = Launch(
+                QStringLiteral("Xvfb :%1 -screen 0 1920x1200x24 -noreset -displayfd 1").arg(number),
+                logs + QStringLiteral("-xvfb.log"));
             if (xvfb.waitForReadyRead(15000) && xvfb.readLine().toInt() == number) {
                 env_.insert(display, QStringLiteral(":%1").arg(number));
             }

@@ -31,9 +31,11 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS=quarantine_size_mb=0:thread_local_quarantine_size_kb=0:detect_leaks=1
 export LSAN_OPTIONS=suppressions=$here/../e2e/lsan.supp:print_suppressions=0
 
+# A server that never resets: one that starts over when its last client
+# leaves pulls the display from under a window manager still connecting.
 mkfifo "$work/display"
 for ((n = ${ZORVIK_SOAK_DISPLAY_FROM:-170}; n < ${ZORVIK_SOAK_DISPLAY_FROM:-170} + 100; ++n)); do
-    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -displayfd 3 3>"$work/display" \
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -noreset -displayfd 3 3>"$work/display" \
         >>"$work/xvfb.log" 2>&1 &
     xvfb=$!
     if read -r -t 30 taken <"$work/display" && [ "$taken" = "$n" ]; then
