@@ -79,13 +79,13 @@ HelpWindow::HelpWindow(QWidget* parent)
 
 void HelpWindow::Open(const QString& player1Name, const QString& player2Name) {
     // Shown over the main window, on its screen.
-    QWidget* over = parentWidget();
-    ShowPictures(over != nullptr ? over->devicePixelRatioF() : devicePixelRatioF());
+    const QWidget& over = parentWidget() != nullptr ? *parentWidget() : *this;
+    ShowPictures(over.devicePixelRatioF());
     player1Name_->setText(player1Name);
     player2Name_->setText(player2Name);
     text_->moveCursor(QTextCursor::Start);
     text_->setFocus();
-    CentreOnScreen(*this, over != nullptr ? over->screen() : screen());
+    CentreOnScreen(*this, over.screen());
     exec();
 }
 
