@@ -114,13 +114,13 @@ void BM_TimerTickAndRepaint(benchmark::State& state) {
         return;
     }
     auto* board = duel.table.findChild<BoardView*>();
-    auto* timer = duel.table.findChild<QTimer*>(QStringLiteral("gameTimer"));
+    auto* clock = duel.table.findChild<TickClock*>(QStringLiteral("gameClock"));
     for (auto _ : state) {
         duel.game = duel.prepared;
         board->ShowChanges();
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
-        QMetaObject::invokeMethod(timer, "timeout");
+        QMetaObject::invokeMethod(clock, "ticked");
         QCoreApplication::processEvents();
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());

@@ -102,9 +102,8 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
     setWindowTitle(QStringLiteral("Zorvik"));
     setFocusPolicy(Qt::StrongFocus);
     new SurfaceDrag(*this);
-    gameTimer_.setObjectName(QStringLiteral("gameTimer"));
-    gameTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&gameTimer_, &QTimer::timeout, this, &MainWindow::Tick);
+    clock_.setObjectName(QStringLiteral("gameClock"));
+    connect(&clock_, &TickClock::ticked, this, &MainWindow::Tick);
     // Where the platform composites, the window is translucent; elsewhere it
     // paints every pixel it repaints, so Qt fills nothing under it first.
     setAttribute(Qt::WA_OpaquePaintEvent, !ShapedWindow::PlatformComposites());
@@ -235,15 +234,15 @@ bool MainWindow::KeyPressed(int virtualKey) {
 
 void MainWindow::SetTimerEnabled(bool enabled) {
     if (enabled) {
-        gameTimer_.start();
+        clock_.Start();
     } else {
-        gameTimer_.stop();
+        clock_.Stop();
     }
     pads_.SetReadByTicks(enabled);
 }
 
 void MainWindow::SetTimerInterval(int milliseconds) {
-    gameTimer_.setInterval(milliseconds);
+    clock_.SetInterval(milliseconds);
 }
 
 // The engine has started the next game already; the window goes on showing

@@ -9,8 +9,8 @@
 #include "ui/game_pictures.h"
 #include "widgets/gamepads.h"
 #include "widgets/key_state.h"
+#include "widgets/tick_clock.h"
 
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cmath>
@@ -42,8 +42,8 @@ public:
     void SetTimerInterval(int milliseconds) override;
     void ShowEndScreen(const EndScreenContent& content) override;
 
-    bool TimerEnabled() const { return gameTimer_.isActive(); }
-    int TimerInterval() const { return gameTimer_.interval(); }
+    bool TimerEnabled() const { return clock_.running(); }
+    int TimerInterval() const { return clock_.interval(); }
     const SnakeGame& game() const { return game_; }
     KeyState& keyState() { return keys_; }
     const Gamepads& gamepads() const { return pads_; }
@@ -84,7 +84,7 @@ private:
     SnakeGame game_;
     KeyState keys_;
     // A named child of the window, so that tools measuring the game find it.
-    QTimer gameTimer_{this};
+    TickClock clock_{this};
     Gamepads pads_;
     Picture background_;
     ShapedWindow* shape_;

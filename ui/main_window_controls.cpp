@@ -15,14 +15,14 @@ namespace zorvik {
 
 // Pausing is nothing but the timer being off; the button shows which.
 void MainWindow::PauseStep() {
-    if (gameTimer_.isActive()) {
+    if (clock_.running()) {
         SetTimerEnabled(false);
         ShowPauseButton(false);
     }
 }
 
 void MainWindow::PauseClicked() {
-    if (gameTimer_.isActive()) {
+    if (clock_.running()) {
         PauseStep();
     } else {
         SetTimerEnabled(true);

@@ -80,7 +80,7 @@ private slots:
     // new pictures, must show after every tick what a full repaint shows,
     // having repainted exactly the cells that changed.
     void partialRepaintsShowTheWholeGame() {
-        auto* timer = main->table.findChild<QTimer*>(QStringLiteral("gameTimer"));
+        auto* clock = main->table.findChild<TickClock*>(QStringLiteral("gameClock"));
         Click(main->table.settings(), "playersPicture"); // two players
         Click(main->table.settings(), "campaignOption");
         int endings = 0, stepsWithWalls = 0; // both must come up often
@@ -93,9 +93,9 @@ private slots:
                 const std::array<Picture, kCells> before = main->game.cellPictures();
                 // An end screen is dismissed at once; an ending paints the board
                 // halfway through its tick too.
-                const bool ended = WhileModal([&] { QMetaObject::invokeMethod(timer, "timeout"); },
-                                              [](QWidget&) {})
-                                       .has_value();
+                const bool ended =
+                    WhileModal([&] { QMetaObject::invokeMethod(clock, "ticked"); }, [](QWidget&) {})
+                        .has_value();
                 main->table.SetTimerEnabled(false);
                 QRegion changed;
                 for (int c = 0; c < kCells; ++c) {

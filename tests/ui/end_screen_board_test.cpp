@@ -115,17 +115,17 @@ private slots:
         QFETCH(int, ending);
         OpenedGame main;
         QVERIFY(QTest::qWaitForWindowExposed(&main.table));
-        auto* timer = main.table.findChild<QTimer*>("gameTimer");
+        auto* clock = main.table.findChild<TickClock*>(QStringLiteral("gameClock"));
         auto& board = *main.table.findChild<BoardView*>();
         kEndings[ending].setUp(main);
         main.table.SetTimerEnabled(false); // only the test ticks
-        QMetaObject::invokeMethod(timer, "timeout");
+        QMetaObject::invokeMethod(clock, "ticked");
         const QImage ended = PaintedBoard(board);
         const Panel scored = PanelOf(main.table);
 
         QImage behind;
         Panel behindPanel;
-        const bool shown = WhileModal([&] { QMetaObject::invokeMethod(timer, "timeout"); },
+        const bool shown = WhileModal([&] { QMetaObject::invokeMethod(clock, "ticked"); },
                                       [&](QWidget&) {
                                           behind = PaintedBoard(board);
                                           behindPanel = PanelOf(main.table);

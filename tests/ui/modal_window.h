@@ -33,9 +33,9 @@ inline std::optional<bool> WhileModal(const std::function<void()>& open,
     return closedByAct;
 }
 
-// One tick of the game, as if its timer had fired.
+// One tick of the game, as its clock plays one.
 inline void Tick(MainWindow& window) {
-    QMetaObject::invokeMethod(window.findChild<QTimer*>("gameTimer"), "timeout");
+    QMetaObject::invokeMethod(window.findChild<TickClock*>(QStringLiteral("gameClock")), "ticked");
 }
 
 inline void Click(QWidget& window, const QString& control) {
