@@ -55,7 +55,7 @@ Gamepads::Gamepads(QWidget& window, KeyState& keys, std::function<bool()> mayAct
     : window_(window), keys_(keys), mayAct_(std::move(mayAct)) {
     idleRead_.setSingleShot(true);
     connect(&idleRead_, &QTimer::timeout, this, [this] {
-        Read();
+        TakeEvents();
         ScheduleIdleRead();
     });
     // SDL starts after the window's first frame, so that it never slows the
@@ -103,7 +103,7 @@ void Gamepads::Start() {
           SDL_CONTROLLERTOUCHPADMOTION, SDL_CONTROLLERTOUCHPADUP, SDL_CONTROLLERSENSORUPDATE}) {
         SDL_EventState(type, SDL_IGNORE);
     }
-    Read();
+    TakeEvents();
     ScheduleIdleRead();
 }
 
@@ -112,18 +112,24 @@ void Gamepads::SetReadByTicks(bool byTicks) {
     ScheduleIdleRead();
 }
 
+// Without a pad, even a running game only looks for one now and then.
 void Gamepads::ScheduleIdleRead() {
-    if (!started_ || readByTicks_) {
+    const bool padPlugged = started_ && SDL_NumJoysticks() > 0;
+    if (!started_ || (readByTicks_ && padPlugged)) {
         idleRead_.stop();
-        return;
+    } else if (!readByTicks_ || !idleRead_.isActive()) {
+        idleRead_.start(padPlugged ? kIdleReadWithPadMs : kIdleReadWithoutPadMs);
     }
-    idleRead_.start(SDL_NumJoysticks() > 0 ? kIdleReadWithPadMs : kIdleReadWithoutPadMs);
 }
 
 void Gamepads::Read() {
-    if (!started_) {
-        return;
+    if (started_ && SDL_NumJoysticks() > 0) {
+        TakeEvents();
+        ScheduleIdleRead();
     }
+}
+
+void Gamepads::TakeEvents() {
     SDL_PumpEvents();
     // Every joystick and controller event is taken off the queue, the raw
     // ones too, or they would pile up until the queue is full and the pads

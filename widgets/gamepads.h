@@ -32,7 +32,9 @@ public:
     Gamepads(const Gamepads&) = delete;
     Gamepads& operator=(const Gamepads&) = delete;
 
-    // Takes in everything the pads did since the last read.
+    // Takes in everything the pads did since the last read, at a tick. With
+    // no pad plugged in there is nothing to read, and a pad plugged in is
+    // looked for at the idle pace, as while no tick runs.
     void Read();
     // While the ticks read the pads, nothing else needs to.
     void SetReadByTicks(bool byTicks);
@@ -61,6 +63,8 @@ private:
     };
 
     void Start();
+    // Takes everything the pads did off SDL's queue.
+    void TakeEvents();
     void Connect(int deviceIndex);
     void Disconnect(int id);
     // Hands a free player the first pad waiting for one.
