@@ -7,12 +7,13 @@
 # of a two-player game at the fastest speed, steered with keys, beside the
 # floor program (a bare Qt window doing the least a snake game can do), at
 # scale 1 and 2 and with a gamepad plugged in; the game's peak memory; the
-# wakeups of a paused game with and without a pad; and the real period of
-# its ticks, whose mean is the pace the players feel. The game's sound goes
-# to SDL's dummy audio driver, which mixes as a real device does and plays
-# nothing.
+# wakeups of a running and a paused game with and without a pad; and the
+# period of its ticks over minutes of steered play, whose mean is the pace
+# the players feel. The game is started as a player starts it: its sound
+# goes wherever SDL finds a device, and where there is none it is off.
 #
-# Usage: bench/measure.sh [BUILD_DIR]. It takes the first free X display
+# Usage: bench/measure.sh [BUILD_DIR]. The ticks are timed over
+# $ZORVIK_MEASURE_PLAY_SECONDS (default 90) of play at each speed. It takes the first free X display
 # from :$ZORVIK_MEASURE_DISPLAY_FROM (default 120) on. When it fails, it
 # keeps its logs and says where.
 set -euo pipefail
@@ -27,6 +28,7 @@ first_display=${ZORVIK_MEASURE_DISPLAY_FROM:-120}
 launches=9
 cpu_windows=3
 cpu_seconds=10
+play_seconds=${ZORVIK_MEASURE_PLAY_SECONDS:-90}
 work=$(mktemp -d /tmp/zorvik-measure.XXXXXX)
 
 # Places on the main window and the settings window, in logical pixels.
@@ -63,7 +65,7 @@ for program in "$game" "$floor" "$first_frame" "$tick_period" "$with_pad"; do
     [ -x "$program" ] || fail "$program is missing: run 'make measure'"
 done
 
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Xvfb writes its display number to the pipe once it takes connections, and
@@ -142,6 +144,11 @@ cpu_ns() {
     cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f\n", sum }'
 }
 
+# Context switches of all the threads of a process: its wakeups.
+context_switches() {
+    cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { sum += $2 } END { print sum }'
+}
+
 median() {
     sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
@@ -207,15 +214,18 @@ measure_cpu() {
     for ((w = 1; w <= cpu_windows; ++w)); do
         game_start=$(cpu_ns "$game_pid")
         floor_start=$(cpu_ns "$floor_pid")
+        switches_start=$(context_switches "$game_pid")
         start_ns=$(date +%s%N)
         sleep "$cpu_seconds"
         game_end=$(cpu_ns "$game_pid")
         floor_end=$(cpu_ns "$floor_pid")
+        switches_end=$(context_switches "$game_pid")
         end_ns=$(date +%s%N)
         awk -v g=$((game_end - game_start)) -v f=$((floor_end - floor_start)) -v ns=$((end_ns - start_ns)) \
-            'BEGIN { printf "%.3f %.3f %.2f\n", 100 * g / ns, 100 * f / ns, g / f }' |
+            -v w=$((switches_end - switches_start)) \
+            'BEGIN { printf "%.3f %.3f %.2f %.0f\n", 100 * g / ns, 100 * f / ns, g / f, w * 1e9 / ns }' |
             tee -a "$work/cpu-$key" |
-            awk -v l="$label" '{ printf "%s, %d s: game %s %%, floor %s %%, ratio %s\n", l, '"$cpu_seconds"', $1, $2, $3 }'
+            awk -v l="$label" '{ printf "%s, %d s: game %s %%, floor %s %%, ratio %s, game wakeups %s a second\n", l, '"$cpu_seconds"', $1, $2, $3, $4 }'
     done
     kill "$steering"
     wait "$steering" 2>/dev/null || true
@@ -223,8 +233,10 @@ measure_cpu() {
     game_cpu=$(cut -d' ' -f1 "$work/cpu-$key" | median)
     floor_cpu=$(cut -d' ' -f2 "$work/cpu-$key" | median)
     ratio=$(cut -d' ' -f3 "$work/cpu-$key" | median)
+    wakeups=$(cut -d' ' -f4 "$work/cpu-$key" | median)
     echo "CPU at 25 ms, two players, $label (median of $cpu_windows x $cpu_seconds s):" \
         "game $game_cpu %, floor $floor_cpu % of one core, ratio $ratio"
+    echo "wakeups of a running game, $label: $wakeups a second"
     echo "peak memory, $label: $(awk '/^VmHWM/ { printf "%.1f MiB", $2 / 1024 }' "/proc/$game_pid/status") (VmHWM)"
     kill "$game_pid" "$floor_pid"
     wait "$game_pid" "$floor_pid" 2>/dev/null || true
@@ -235,9 +247,6 @@ measure_cpu 1 "$with_pad" "scale 1, one gamepad"
 
 # 3. Wakeups of a paused game: every context switch of its threads in 10 s,
 # without a pad and with one (the pads are looked at while no tick runs).
-context_switches() {
-    cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { sum += $2 } END { print sum }'
-}
 for program in "$game" "$with_pad"; do
     scale=1
     "$program" >"$work/paused.log" 2>&1 &
@@ -258,7 +267,23 @@ for program in "$game" "$with_pad"; do
     wait "$game_pid" 2>/dev/null || true
 done
 
-# 4. The real tick period: the real main window, whose timer's ticks a small
-# program records.
-"$tick_period" || fail "the tick period was not measured"
+# 4. The tick period: the real main window, whose ticks a small program
+# records over minutes of play at each speed while both players steer.
+"$tick_period" "$play_seconds" >"$work/ticks" 2>"$work/ticks.err" &
+tick_pid=$!
+started+=("$tick_pid")
+main=$(window_of Zorvik) || fail "the tick period's window did not appear"
+xdotool windowactivate --sync "$main"
+until grep -q '^ready$' "$work/ticks"; do
+    kill -0 "$tick_pid" 2>/dev/null || fail "the tick period was not measured: $(cat "$work/ticks.err")"
+    sleep 0.1
+done
+steer >/dev/null 2>&1 &
+steering=$!
+started+=("$steering")
+wait "$tick_pid" || fail "the tick period was not measured: $(cat "$work/ticks.err")"
+kill "$steering"
+wait "$steering" 2>/dev/null || true
+grep '^tick period' "$work/ticks"
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
 finished=true
