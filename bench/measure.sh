@@ -229,7 +229,10 @@ measure_cpu() {
     done
     kill "$steering"
     wait "$steering" 2>/dev/null || true
-    board_moves "$main_x" "$main_y" || fail "the game stopped during the CPU measurement at scale $scale"
+    if ! board_moves "$main_x" "$main_y"; then
+        import -window root "$work/stopped.png"
+        fail "the game stopped during the CPU measurement at scale $scale; see $work/stopped.png"
+    fi
     game_cpu=$(cut -d' ' -f1 "$work/cpu-$key" | median)
     floor_cpu=$(cut -d' ' -f2 "$work/cpu-$key" | median)
     ratio=$(cut -d' ' -f3 "$work/cpu-$key" | median)
@@ -282,7 +285,8 @@ steer >/dev/null 2>&1 &
 steering=$!
 started+=("$steering")
 wait "$tick_pid" || fail "the tick period was not measured: $(cat "$work/ticks.err")"
-kill "$steering"
+# The steering may have ended already, with the window it steered.
+kill "$steering" 2>/dev/null || true
 wait "$steering" 2>/dev/null || true
 grep '^tick period' "$work/ticks"
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
