@@ -325,6 +325,19 @@ private slots:
         }
     }
 
+    // A bar is power / 15 pixels wide: 158 when full (2370), 151 once a bite
+    // took 100. Pinned in pixels, as comparing two bars misses a wrong scale.
+    void powerBarsShowThePowerInPixels() {
+        Click(main->table.settings(), "playersPicture");
+        Click(main->table.settings(), "yesButton");
+        main->access.cellPictures().at(main->game.player(1).snake.HeadCell()) =
+            main->game.boardPictures().blackHead;
+        QTest::keyPress(&main->table, Qt::Key_Control);
+        Tick(main->table);
+        QCOMPARE(main->table.findChild<QWidget*>("player1Power")->width(), 158);
+        QCOMPARE(main->table.findChild<QWidget*>("player2Power")->width(), 151);
+    }
+
     // Every way out of the end screen does what its click does: the next level runs, never
     // stopped behind a pause button that shows "running"; a click on the shown level number
     // belongs to the label.
