@@ -34,8 +34,11 @@ private slots:
 
     // Every picture is kept with the very pixels of its PNG, at 1 and from
     // its @2x twin at 2, each at its device pixel ratio; an opaque one at
-    // three bytes a pixel. At another ratio it is the exact device size.
+    // three bytes a pixel. At another ratio it is the exact device size. One
+    // book is asked at 1, then 2: a window moved to a 200 % screen must not
+    // show the 1x pictures enlarged.
     void picturesKeepTheirPixels() {
+        PictureBook book;
         QDirIterator pictures(QStringLiteral(":/"), {QStringLiteral("*.png")}, QDir::Files,
                               QDirIterator::Subdirectories);
         int checked = 0;
@@ -49,9 +52,10 @@ private slots:
             }
             QString fine = resource;
             fine.insert(fine.lastIndexOf(u'.'), QStringLiteral("@2x"));
+            const Picture picture = book.Load(resource);
             for (const auto& [ratio, file] : {std::pair{1.0, resource}, std::pair{2.0, fine}}) {
                 const QImage want(file);
-                const QPixmap kept = EmbeddedPicture(resource, ratio);
+                const QPixmap& kept = book.Pixmap(picture, ratio);
                 QVERIFY2(Pixels(kept.toImage()) == Pixels(want), qPrintable(file));
                 QCOMPARE(kept.devicePixelRatio(), ratio);
                 QCOMPARE(kept.depth(), want.hasAlphaChannel() ? 32 : 24);

@@ -31,6 +31,16 @@ private slots:
             window.setScreen(screen);
             const qreal ratio = screen->devicePixelRatio();
             QTRY_COMPARE(shape.platformMask(), OutlineAtRatio(MainWindowOutline(), ratio));
+            // At 1x every corner is as round as the others: the mask mirrors both ways.
+            const QRegion& mask = shape.platformMask();
+            const QRect bounds = mask.boundingRect();
+            QRegion sideways, upsideDown;
+            for (const QRect& r : mask) {
+                sideways += r.translated(bounds.left() + bounds.right() - r.left() - r.right(), 0);
+                upsideDown +=
+                    r.translated(0, bounds.top() + bounds.bottom() - r.top() - r.bottom());
+            }
+            QVERIFY(ratio != 1 || (sideways == mask && upsideDown == mask));
             QCOMPARE(window.handle()->geometry().size(), QSize(801, 551) * ratio);
             QCOMPARE(main.table.size(), QSize(801, 551));
         }

@@ -285,7 +285,8 @@ private slots:
     }
 
     // Whatever the names, the words of the ending show whole and in their
-    // own order, each name isolated from them, and the line fits its label.
+    // own order, each name isolated from them and drawn as plain text, and
+    // the line fits its label.
     void endMessagesShortenTheNamesNeverTheWords() {
         const QString longName(10000, u'W');
         const std::tuple<QString, QString, QString> cases[] = {
@@ -293,13 +294,18 @@ private slots:
             {longName, " Won", ""},
             {longName, " Collided with ", longName},
             {u"Eve\u202E"_s, " Won", ""}, // a direction override
+            {u"<b>x</b>"_s, " Won", ""},  // markup, shown as typed
             {u"\u202EEve"_s, " was bitten to death", u"\u202EBob"_s}};
         for (const auto& [name, words, other] : cases) {
             EndScreenContent content;
             content.message.emplace(name.toStdString(), words.toStdString(), other.toStdString());
             const EndScreen screen(content, &main->table);
-            const QLabel& label = *screen.message();
+            QLabel& label = *screen.message();
             const QString line = label.text();
+            // What is drawn, not only the text: the same pixels as plain text.
+            const QImage drawn = label.grab().toImage();
+            label.setTextFormat(Qt::PlainText);
+            QVERIFY2(label.grab().toImage() == drawn, qPrintable(line));
             QVERIFY(label.fontMetrics().horizontalAdvance(line) <= label.contentsRect().width());
             const QString after = other.isEmpty() ? QString() : QChar(0x2068) + other.left(3);
             QVERIFY2(line.startsWith(QChar(0x2068) + name.left(3)) &&
@@ -317,6 +323,19 @@ private slots:
                          qPrintable(words.mid(i - start, 1)));
             }
         }
+    }
+
+    // A bar is power / 15 pixels wide: 158 when full (2370), 151 once a bite
+    // took 100. Pinned in pixels, as comparing two bars misses a wrong scale.
+    void powerBarsShowThePowerInPixels() {
+        Click(main->table.settings(), "playersPicture");
+        Click(main->table.settings(), "yesButton");
+        main->access.cellPictures().at(main->game.player(1).snake.HeadCell()) =
+            main->game.boardPictures().blackHead;
+        QTest::keyPress(&main->table, Qt::Key_Control);
+        Tick(main->table);
+        QCOMPARE(main->table.findChild<QWidget*>("player1Power")->width(), 158);
+        QCOMPARE(main->table.findChild<QWidget*>("player2Power")->width(), 151);
     }
 
     // Every way out of the end screen does what its click does: the next level runs, never
