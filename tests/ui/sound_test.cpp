@@ -228,8 +228,8 @@ private slots:
         QCOMPARE(audio.window.game().player(2).power, kFullPower - 100);
     }
 
-    // M silences the next sounds and brings them back, and the window's
-    // name says when sound is off, as nothing on the screen does.
+    // M silences what plays and the next sounds, and brings them back; the
+    // window's name says when sound is off, as nothing on the screen does.
     void mTurnsTheSoundOffAndOn() {
         DiskAudio audio;
         QVERIFY(audio.started);
@@ -244,6 +244,16 @@ private slots:
         QTest::keyClick(&audio.window, Qt::Key_M);
         QCOMPARE(WindowName(audio.window), u"Zorvik");
         QVERIFY(audio.Hears(Embedded("game_over"), [&] { audio.Crash(); }));
+        // It also cuts short a sound that plays.
+        QVERIFY(audio.WaitAsleep());
+        QFile::remove(audio.file);
+        audio.access.PutFood(106);
+        audio.Tick();
+        QTest::keyClick(&audio.window, Qt::Key_M);
+        QTest::qWait(200);
+        QVERIFY(audio.WaitAsleep());
+        QVERIFY(std::ranges::count_if(audio.Written(), [](qint16 s) { return s != 0; }) <
+                qsizetype(Embedded("player1_meal").size() / 2));
     }
 
     // Without sound the game plays on silently, told in at most one line:
