@@ -2,9 +2,11 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "sound/mixer.h"
 
+#include "widgets/sdl_lock.h"
+
 #include <QFile>
 #include <SDL.h>
-#include <SDL_mixer.h>
+#include <algorithm>
 #include <cstdio>
 
 namespace zorvik {
@@ -14,6 +16,7 @@ namespace {
 // The format the sound files are written in: the device takes them as they
 // are, and SDL converts for the sound server.
 constexpr int kSampleRate = 24000;
+constexpr SDL_AudioFormat kFormat = AUDIO_S16LSB;
 constexpr int kChannels = 1;
 // 256 frames are 11 ms: short enough to start a sound within a tick.
 constexpr int kBufferFrames = 256;
@@ -38,77 +41,119 @@ Mixer::Mixer() {
 // Runs on the sound thread as it ends, which must leave SDL nothing of its own.
 Mixer::~Mixer() {
     Close();
-    for (Mix_Chunk* sound : sounds_) {
-        Mix_FreeChunk(sound);
+    for (const Voice& sound : sounds_) {
+        SDL_FreeWAV(const_cast<Uint8*>(sound.next));
     }
     SDL_TLSCleanup();
 }
 
-// The sounds keep the device's format, which SDL holds fixed, so they stay
-// good while the device sleeps.
-void Mixer::Open() {
-    if (!Wake()) {
-        return;
-    }
+// SDL reads its hints as it reads a file.
+void Mixer::Load() {
+    const std::lock_guard lock(SdlLock());
     for (std::size_t i = 0; i < kSounds; ++i) {
         QFile file(QLatin1String(kFiles[i]));
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        sounds_[i] = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
-        if (sounds_[i] == nullptr) {
+        SDL_AudioSpec spec;
+        Uint8* samples = nullptr;
+        if (SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &spec,
+                           &samples, &sounds_[i].bytes) == nullptr) {
+            GoOff();
+            return;
+        }
+        sounds_[i].next = samples;
+        if (spec.freq != kSampleRate || spec.format != kFormat || spec.channels != kChannels) {
+            SDL_SetError("%s is not 16-bit mono at 24 kHz", kFiles[i]);
             GoOff();
             return;
         }
     }
-    quietCheck_.start();
 }
 
+// The sounds of one tick start in the same buffer.
 void Mixer::Play(TickEvents events) {
     if (!Wake()) {
         return;
     }
+    SDL_LockAudioDevice(device_);
     for (std::size_t i = 0; i < kSounds; ++i) {
         if (events.Has(static_cast<TickEvent>(i))) {
-            Mix_PlayChannel(-1, sounds_[i], 0);
+            // A free voice, or else the one nearest its end.
+            *std::ranges::min_element(voices_, {}, &Voice::bytes) = sounds_[i];
         }
     }
+    SDL_UnlockAudioDevice(device_);
+    SDL_PauseAudioDevice(device_, 0);
     quietCheck_.start();
 }
 
 void Mixer::Silence() {
-    if (open_) {
-        Mix_HaltChannel(-1);
+    if (device_ != 0) {
+        SDL_LockAudioDevice(device_);
+        voices_.fill({});
+        SDL_UnlockAudioDevice(device_);
     }
 }
 
+void Mixer::Mix(void* mixer, Uint8* buffer, int bytes) {
+    SDL_memset(buffer, 0, static_cast<std::size_t>(bytes));
+    for (Voice& voice : static_cast<Mixer*>(mixer)->voices_) {
+        const Uint32 mixed = std::min(voice.bytes, static_cast<Uint32>(bytes));
+        SDL_MixAudioFormat(buffer, voice.next, kFormat, mixed, SDL_MIX_MAXVOLUME);
+        voice.next += mixed;
+        voice.bytes -= mixed;
+    }
+}
+
+// SDL's audio starts here, not on the window's thread, so that a slow sound
+// server holds up nothing. The device opens paused.
 bool Mixer::Wake() {
-    if (!open_ && !off_) {
-        open_ = Mix_OpenAudioDevice(kSampleRate, AUDIO_S16SYS, kChannels, kBufferFrames, nullptr,
-                                    0) == 0;
-        if (!open_) {
-            GoOff();
-        }
+    if (device_ != 0 || off_) {
+        return device_ != 0;
     }
-    return open_;
+    const std::lock_guard lock(SdlLock());
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        GoOff();
+        return false;
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = kSampleRate;
+    wanted.format = kFormat;
+    wanted.channels = kChannels;
+    wanted.samples = kBufferFrames;
+    wanted.callback = &Mixer::Mix;
+    wanted.userdata = this;
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (device_ == 0) {
+        GoOff();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    return device_ != 0;
 }
 
+// A device that failed as it played has stopped for good.
 void Mixer::SleepWhenQuiet() {
-    if (Mix_Playing(-1) == 0) {
+    SDL_LockAudioDevice(device_);
+    const bool playing = std::ranges::any_of(voices_, [](const Voice& v) { return v.bytes > 0; });
+    SDL_UnlockAudioDevice(device_);
+    if (!playing || SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
         Close();
     }
 }
 
 void Mixer::Close() {
     quietCheck_.stop();
-    if (open_) {
-        Mix_CloseAudio();
-        open_ = false;
+    if (device_ != 0) {
+        const std::lock_guard lock(SdlLock());
+        SDL_CloseAudioDevice(device_);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        device_ = 0;
+        voices_.fill({});
     }
 }
 
 void Mixer::GoOff() {
     std::fprintf(stderr, "zorvik: sound is off: %s\n", SDL_GetError());
     off_ = true;
-    Close();
 }
 
 } // namespace zorvik

@@ -3,6 +3,7 @@
 #include "sound/sound.h"
 
 #include "sound/mixer.h"
+#include "widgets/sdl_lock.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -31,10 +32,11 @@ Sound::~Sound() {
     }
     thread_.quit();
     thread_.wait();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    const std::lock_guard lock(SdlLock());
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
 }
 
-// The device opens once the first frame is on the screen, never before.
+// SDL starts once the first frame is on the screen, never before.
 bool Sound::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint) {
         watched->removeEventFilter(this);
@@ -43,27 +45,30 @@ bool Sound::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// SDL is started here, on the window's thread, as its other users start it;
-// only the device's work goes to the sound thread. SDL opens no window and
-// leaves the program's signals alone.
+// SDL's audio starts and stops on the sound thread, as sounds come and go;
+// its events, on which it counts, are held here for the whole run, so that
+// they never stop with it and the news of audio devices coming and going,
+// which nobody reads, stays ignored. SDL opens no window and leaves the
+// program's signals alone.
 void Sound::Start() {
     snd_lib_error_set_handler(IgnoreAlsaError);
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zorvik");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "zorvik: sound is off: %s\n", SDL_GetError());
-        return;
+    {
+        const std::lock_guard lock(SdlLock());
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zorvik");
+        if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
+            std::fprintf(stderr, "zorvik: sound is off: %s\n", SDL_GetError());
+            return;
+        }
+        SDL_EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);
+        SDL_EventState(SDL_AUDIODEVICEREMOVED, SDL_IGNORE);
     }
-    // Nobody reads SDL's news of audio devices coming and going: a sleeping
-    // device wakes on whichever is the default one then.
-    SDL_EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);
-    SDL_EventState(SDL_AUDIODEVICEREMOVED, SDL_IGNORE);
     thread_.setObjectName(QStringLiteral("sound"));
     mixer_ = new Mixer;
     mixer_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, mixer_, &QObject::deleteLater);
     thread_.start();
-    QMetaObject::invokeMethod(mixer_, &Mixer::Open);
+    QMetaObject::invokeMethod(mixer_, &Mixer::Load);
 }
 
 void Sound::Play(TickEvents events) {

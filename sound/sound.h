@@ -13,9 +13,9 @@ namespace zorvik {
 
 class Mixer;
 
-// The game's sounds, one for each thing a tick did. The audio device is
-// opened only once the window has shown its first frame, and it sleeps
-// whenever nothing plays. Opening, playing and closing happen on a thread
+// The game's sounds, one for each thing a tick did. Nothing of SDL starts
+// before the window has shown its first frame, and its audio runs only
+// while something plays. Opening, playing and closing happen on a thread
 // of their own, so that a slow or broken sound server never holds up the
 // game; without sound the game plays on silently, told once on stderr.
 class Sound : public QObject {

@@ -9,8 +9,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
-          libsdl2-dev libsdl2-mixer-dev libasound2-dev libxcb1-dev fonts-lato fonts-liberation
-          fonts-dejavu-core)
+          libsdl2-dev libasound2-dev libxcb1-dev fonts-lato fonts-liberation fonts-dejavu-core)
 packaging=(dpkg-dev file)
 case "${1:-}" in
 test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick weston qt6-wayland

@@ -4,6 +4,7 @@
 
 #include "engine/keys.h"
 #include "widgets/key_state.h"
+#include "widgets/sdl_lock.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -75,6 +76,7 @@ Gamepads::~Gamepads() {
     for (Pad& pad : waiting_) {
         SDL_GameControllerClose(pad.controller);
     }
+    const std::lock_guard lock(SdlLock());
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
@@ -87,6 +89,7 @@ bool Gamepads::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Gamepads::Start() {
+    const std::lock_guard lock(SdlLock());
     // SIGINT and SIGTERM must still end the game at once, and SDL owns no
     // window here, so the game checks its own focus.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
