@@ -68,36 +68,10 @@ done
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# Xvfb writes its display number to the pipe once it takes connections, and
-# exits without a word when another server holds the number. The screen
-# holds the game at scale 2 beside the floor without overlap. It never resets
-# when its last client leaves, which would pull the display from under a
-# window manager still connecting while xdotool polls it.
-mkfifo "$work/display"
-for ((n = first_display; n < first_display + 100; ++n)); do
-    Xvfb ":$n" -screen 0 3840x2160x24 -nolisten tcp -noreset -displayfd 3 3>"$work/display" \
-        >>"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    if read -r -t 30 taken <"$work/display" && [ "$taken" = "$n" ]; then
-        started+=("$xvfb")
-        export DISPLAY=:$n
-        break
-    fi
-    kill "$xvfb" 2>/dev/null || true
-    wait "$xvfb" 2>/dev/null || true
-done
-[ -n "${DISPLAY:-}" ] || fail "no free X display from :$first_display; see $work/xvfb.log"
-
-# The window manager is in charge once it answers for the desktops.
-openbox >"$work/openbox.log" 2>&1 &
-openbox=$!
-started+=("$openbox")
-deadline=$((SECONDS + 60))
-until xdotool get_num_desktops >/dev/null 2>&1; do
-    kill -0 "$openbox" 2>/dev/null || fail "the window manager exited; see $work/openbox.log"
-    ((SECONDS < deadline)) || fail "the window manager did not start in 60 s"
-    sleep 0.05
-done
+# The screen holds the game at scale 2 beside the floor without overlap.
+. "$(dirname "$0")/../tests/kit/private_display.sh"
+start_private_display "$first_display" 3840x2160x24 "$work/display" ||
+    fail "no private display; see $work"
 
 # Waits for the visible window of the given title and prints its id. A
 # search fails when a window vanishes under it, as a closed program's do.

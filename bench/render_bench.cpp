@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "bench/lay_snake.h"
 #include "engine/snake_game.h"
+#include "tests/kit/game_access.h"
 #include "ui/board_view.h"
 #include "ui/elided_label.h"
 #include "ui/main_window.h"
@@ -50,12 +50,11 @@ struct LevelSevenDuel {
         options.twoPlayers = true;
         options.campaign = true;
         game.StartGameOnLevel(options, 7);
-        LaySnake(access, 1,
-                 Path({{3, 6}, {28, 6}, {28, 4}, {2, 4}, {2, 2}, {28, 2}, {28, 1}, {1, 1}}),
-                 kRight);
-        LaySnake(access, 2,
-                 Path({{26, 23}, {1, 23}, {1, 25}, {27, 25}, {27, 27}, {1, 27}, {1, 28}, {28, 28}}),
-                 kLeft);
+        access.Place(1, Path({{3, 6}, {28, 6}, {28, 4}, {2, 4}, {2, 2}, {28, 2}, {28, 1}, {1, 1}}),
+                     kRight);
+        access.Place(
+            2, Path({{26, 23}, {1, 23}, {1, 25}, {27, 25}, {27, 27}, {1, 27}, {1, 28}, {28, 28}}),
+            kLeft);
         access.PlaceFood();
         access.RepaintEmptyCells();
         access.DrawSnakes();

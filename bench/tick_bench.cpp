@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "bench/lay_snake.h"
 #include "engine/snake_game.h"
+#include "tests/kit/game_access.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,8 +59,8 @@ SnakeGame LongestSnakesAtLevelSeven(IdleWindow& window) {
         second.push_back(row * kColumns + 2);
     }
     testkit::GameAccess access{game};
-    LaySnake(access, 1, first, kLeft);
-    LaySnake(access, 2, second, kDown);
+    access.Place(1, first, kLeft);
+    access.Place(2, second, kDown);
     access.PutFood(20 * kColumns + 15);
     return game;
 }

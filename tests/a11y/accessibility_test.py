@@ -4,8 +4,8 @@
 #
 # Every control of every window, as a screen reader finds it over the
 # accessibility bus: its role, its name and what pressing it does. Runs the
-# windows program named on the command line on a private Xvfb (Qt's bridge to
-# the bus needs a real platform) inside the private session bus of
+# windows program named on the command line on a private X display (Qt's
+# bridge to the bus needs a real platform) inside the private session bus of
 # dbus-run-session, on an accessibility bus of its own.
 import os
 import subprocess
@@ -22,13 +22,11 @@ MAIN_WINDOW = [
     ("label", "Power"), ("label", "Power"), ("filler", "Player 1 power: 100%"), ("frame", ""),
     ("filler", "Player 2 power: 100%"), ("frame", ""),
 ]
-SNAKES = ["green", "red", "yellow", "dark red", "blue"]
-TILES = ["beige", "red", "magenta", "orange", "blue", "cyan", "green", "yellow"]
+# A name ending in "*" stands for that start and any name of its own after it.
 SETTINGS = (
     [("image", "Player 1 snake"), ("image", "Player 2 snake"), ("image", "Obstacles")]
-    + [("push button", f"Player 1 colour: {c}") for c in SNAKES]
-    + [("push button", f"Player 2 colour: {c}") for c in SNAKES]
-    + [("push button", f"Obstacle tile: {c}") for c in TILES]
+    + [("push button", "Player 1 colour: *")] * 5 + [("push button", "Player 2 colour: *")] * 5
+    + [("push button", "Obstacle tile: *")] * 8
     + [("push button", f"Speed {step}") for step in range(1, 8)]
     + [("push button", "Collide: Yes"), ("push button", "Collide: No"),
        ("push button", "Players: one"), ("radio button", "Classic game"),
@@ -98,10 +96,23 @@ class Checks:
             self.failures += 1
             print("FAIL:", message, flush=True)
 
+    @staticmethod
+    def matches(got, expected):
+        """Whether the controls are those expected, each named, and the ones a
+        "*" stands for each by a name of its own."""
+        if got is None or len(got) != len(expected):
+            return False
+        for (role, name), (want_role, want) in zip(got, expected):
+            if role != want_role or not (name == want or (
+                    want.endswith("*") and name.startswith(want[:-1]) and len(name) >= len(want))):
+                return False
+        named = [name for (_, name), (_, want) in zip(got, expected) if want.endswith("*")]
+        return len(set(named)) == len(named)
+
     def lists(self, role, expected, title):
         window = wait(lambda: self.window(role))
         got = self.controls(window) if window else None
-        self.check(got == expected, f"{title}: {got!r}\n  want {expected!r}")
+        self.check(self.matches(got, expected), f"{title}: {got!r}\n  want {expected!r}")
         return window
 
     def press(self, control):
@@ -157,20 +168,21 @@ class Checks:
         self.check(self.program.wait(15) == 0, "Exit did not end the program cleanly")
 
 
-def start_xvfb():
-    for display in range(210, 250):
-        xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1024x768x24",
-                                 "-displayfd", "1"], stdout=subprocess.PIPE,
-                                stderr=subprocess.DEVNULL, text=True)
-        if xvfb.stdout.readline().strip() == str(display):
-            return xvfb, f":{display}"
-        xvfb.wait()
-    sys.exit("Xvfb took no display from :210 to :249")
+def start_display():
+    """A private X display with a window manager, the same as every test's."""
+    script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "kit",
+                          "private_display.sh")
+    desktop = subprocess.Popen([script, "210", "1024x768x24", "accessibility"],
+                               stdout=subprocess.PIPE, text=True)
+    display = desktop.stdout.readline().strip()
+    if not display.startswith(":"):
+        sys.exit("no private display; see accessibility-xvfb.log")
+    return desktop, display
 
 
 def main():
-    xvfb, display = start_xvfb()
-    processes = [xvfb]
+    desktop, display = start_display()
+    processes = [desktop]
     try:
         # The bus for accessibility, up before the program looks for it.
         processes.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher",

@@ -6,8 +6,8 @@
 // input do what no control can: "level" and "message" show the end screen
 // of a level or of a game, "close" closes the modal window on top, "bite"
 // gives player 1 a score and takes half his power, shown from the next tick.
-#include "../engine/game_access.h"
 #include "app/start_application.h"
+#include "tests/kit/game_access.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
 
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
         if (line == u"bite") {
             zorvik::testkit::GameAccess access{const_cast<zorvik::SnakeGame&>(window.game())};
             access.player(1).score = 500;
-            access.player(1).power = zorvik::kFullPower / 2;
+            access.player(1).power = 1185;
         } else if (line == u"close") {
             QApplication::activeModalWidget()->close();
         } else if (line == u"level" || line == u"message") {

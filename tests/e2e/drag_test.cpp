@@ -123,9 +123,7 @@ private slots:
 private:
     // Starts the game and finds its main window.
     bool Open(int scale) {
-        game_ = &Launch(u"\"%1\""_s.arg(env_.value(u"ZORVIK_GAME"_s)),
-                        u"e2e-drag-game-%1x.log"_s.arg(scale));
-        main_ = Window(u"Zorvik"_s, 90000);
+        main_ = OpenGame(u"e2e-drag-game-%1x.log"_s.arg(scale));
         return !main_.isEmpty();
     }
 
@@ -167,14 +165,6 @@ private:
         QVERIFY2(ended() == at, qPrintable(what + u": the window followed the pointer"_s));
     }
 
-    std::optional<QPoint> Position(const QString& window) {
-        const auto xy = Run(
-            u"sh -c \"eval $(xdotool getwindowgeometry --shell %1); echo -n $X $Y\""_s.arg(window));
-        const QList<QByteArray> at = xy.value_or("").split(' ');
-        return at.size() == 2 ? std::optional(QPoint(at[0].toInt(), at[1].toInt())) : std::nullopt;
-    }
-
-    QProcess* game_ = nullptr;
     QString main_;
 };
 

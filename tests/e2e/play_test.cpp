@@ -183,11 +183,7 @@ private slots:
         QVERIFY2(SetRunning(false, 2), "the Pause ball shows no @2x picture");
         const QImage shot = Grab(u"root"_s);
         shot.save(u"e2e-4-twice-the-scale.png"_s);
-        const auto xy =
-            Run(u"sh -c \"eval $(xdotool getwindowgeometry --shell %1); echo -n $X $Y\""_s.arg(
-                window_));
-        const QList<QByteArray> at = xy.value_or("").split(' ');
-        const QPoint placed(at[0].toInt(), at.value(1).toInt());
+        const QPoint placed = Position(window_).value_or(QPoint());
         const QRegion outline = zorvik::OutlineAtRatio(zorvik::MainWindowOutline(), 2);
         int wrong = 0;
         for (const QPoint corner :
@@ -259,9 +255,7 @@ private:
     }
     // Starts the game and waits for its main window at `scale`.
     bool Open(int scale) {
-        game_ = &Launch(u"\"%1\""_s.arg(env_.value(u"ZORVIK_GAME"_s)),
-                        u"e2e-game-%1x.log"_s.arg(scale));
-        window_ = Window(u"Zorvik"_s, 90000);
+        window_ = OpenGame(u"e2e-game-%1x.log"_s.arg(scale));
         return Wait([&] { return Look(main_window::kClientArea * scale); });
     }
     // Clicks the Pause ball if need be, until it shows the game running (its
@@ -277,7 +271,6 @@ private:
         return Wait([&] { return Look(size) && shows(running); });
     }
 
-    QProcess* game_ = nullptr;
     QString window_;
     QImage shot_;
     const QImage pause_[2] = {QImage(u":/main/pause.png"_s), QImage(u":/main/pause@2x.png"_s)};

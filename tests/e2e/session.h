@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -68,50 +67,27 @@ public:
         return ok ? std::optional(tool->readAllStandardOutput()) : std::nullopt;
     }
 
-    // Starts a private X server with a window manager, for the programs
-    // launched from then on; what failed, or nothing. Xvfb prints its display
-    // number once it takes connections, and exits instead when another server
-    // has the number; the first number tried is ZORVIK_E2E_DISPLAY_FROM
-    // (150). The screen has room for the main window at twice the scale. The
-    // server never resets: by default it starts over each time its last client
-    // leaves, and a poll that came and went before the window manager had
-    // connected would pull the display from under it. The logs are named
-    // after `logs`.
+    // Starts a private X server with a window manager for the programs
+    // launched from then on, on the first free display from
+    // ZORVIK_E2E_DISPLAY_FROM (150); what failed, or nothing. The screen has
+    // room for the main window at twice the scale. The logs are named after
+    // `logs`.
     QString StartDesktop(const QString& logs) {
         env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        const QString display = QStringLiteral("DISPLAY");
-        env_.remove(display);
-        const int from =
-            env_.value(QStringLiteral("ZORVIK_E2E_DISPLAY_FROM"), QStringLiteral("150")).toInt();
-        for (int number = from; number < from + 50 && !env_.contains(display); ++number) {
-            QProcess& xvfb = Launch(
-                QStringLiteral("Xvfb :%1 -screen 0 1920x1200x24 -noreset -displayfd 1").arg(number),
-                logs + QStringLiteral("-xvfb.log"));
-            if (xvfb.waitForReadyRead(15000) && xvfb.readLine().toInt() == number) {
-                env_.insert(display, QStringLiteral(":%1").arg(number));
-            }
+        QProcess& desktop = Launch(
+            QStringLiteral("\"%1\" %2 1920x1200x24 %3")
+                .arg(env_.value(QStringLiteral("ZORVIK_PRIVATE_DISPLAY")),
+                     env_.value(QStringLiteral("ZORVIK_E2E_DISPLAY_FROM"), QStringLiteral("150")),
+                     logs),
+            logs + QStringLiteral("-display.log"));
+        const QString display = desktop.waitForReadyRead(120000)
+                                    ? QString::fromLatin1(desktop.readLine()).trimmed()
+                                    : QString();
+        if (!display.startsWith(u':')) {
+            return QStringLiteral("no private display; see %1-display.log").arg(logs);
         }
-        if (!env_.contains(display)) {
-            return QStringLiteral("Xvfb took no display from :%1 to :%2").arg(from).arg(from + 49);
-        }
-        // Windows do not stick to the edges of others and of the screen, so
-        // that a window goes exactly where it is dragged.
-        QFile system(QStringLiteral("/etc/xdg/openbox/rc.xml"));
-        QFile config(runtimeDir_.filePath(QStringLiteral("openbox.xml")));
-        if (!system.open(QIODevice::ReadOnly) || !config.open(QIODevice::WriteOnly)) {
-            return QStringLiteral("no openbox configuration to start from");
-        }
-        config.write(QString::fromUtf8(system.readAll())
-                         .replace(QRegularExpression(QStringLiteral("strength>\\d+<")),
-                                  QStringLiteral("strength>0<"))
-                         .toUtf8());
-        config.close();
-        Launch(QStringLiteral("openbox --config-file %1").arg(config.fileName()),
-               logs + QStringLiteral("-openbox.log"));
-        // The window manager is in charge once it answers for the desktops.
-        const bool managed =
-            Wait([&] { return Run(QStringLiteral("xdotool get_num_desktops")).has_value(); });
-        return managed ? QString() : QStringLiteral("no openbox");
+        env_.insert(QStringLiteral("DISPLAY"), display);
+        return {};
     }
     // The visible window titled `title`: toolkits keep hidden ones by the
     // same name.
@@ -120,6 +96,21 @@ public:
             Run(QStringLiteral("xdotool search --sync --onlyvisible --name ^%1$").arg(title),
                 timeoutMs);
         return QString::fromLatin1(found.value_or("")).section(u'\n', 0, 0);
+    }
+    // Starts the game named by ZORVIK_GAME, its errors into `log`, and finds
+    // its main window.
+    QString OpenGame(const QString& log) {
+        game_ =
+            &Launch(QStringLiteral("\"%1\"").arg(env_.value(QStringLiteral("ZORVIK_GAME"))), log);
+        return Window(QStringLiteral("Zorvik"), 90000);
+    }
+    // Where a window's top left corner lies on the screen.
+    std::optional<QPoint> Position(const QString& window) {
+        const auto xy = Run(
+            QStringLiteral("sh -c \"eval $(xdotool getwindowgeometry --shell %1); echo -n $X $Y\"")
+                .arg(window));
+        const QList<QByteArray> at = xy.value_or("").split(' ');
+        return at.size() == 2 ? std::optional(QPoint(at[0].toInt(), at[1].toInt())) : std::nullopt;
     }
     // No --sync: it waits for ever when the pointer is already there.
     bool Click(const QString& window, QPoint at) {
@@ -130,6 +121,7 @@ public:
             .has_value();
     }
 
+    QProcess* game_ = nullptr;
     QTemporaryDir runtimeDir_;
     QProcessEnvironment env_ = QProcessEnvironment::systemEnvironment();
 };

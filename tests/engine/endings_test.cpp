@@ -14,13 +14,13 @@ const std::string kMarkup = "<b>Zo\xc3\xab</b> & \"%s\"";
 const std::string kLong(300, 'n');
 
 // One way a game ends: a new game of `players` on `level` (0 for a classic game) in which
-// player `eater` (if any) has eaten all but one food and eats in the first tick; keys are
+// player `eater` (if any) eats the last food of the level or game in the first tick; keys are
 // tapped at the given ticks and the last of `ticks` ends the game. `after` holds the level
 // and the count of walls while the screen is up, then once it is gone, then both head cells;
 // `heard` is what the tick has done by the time the screen is up.
 struct Ending {
     const char* name;
-    int players, level, eater, eaten, ticks;
+    int players, level, eater, ticks;
     std::map<int, int> taps;
     bool biting; // player 1 holds Ctrl and player 2 has 170 power
     bool collide;
@@ -43,16 +43,16 @@ using namespace vk;
 // and player 2's keys are still read on the fresh game.
 // clang-format off
 const Ending kEndings[] = {
-    {"NextLevel", 2, 3, 2, 24, 2, {}, false, false, {NextLevel, 4, {}}, {4, 204, 4, 190, 106, 166}, TickEvent::NextLevel},
-    {"LastLevelReached", 1, 6, 1, 24, 2, {}, false, false, {NextLevel, 7, {}}, {7, 170, 7, 284, 106, 0}, TickEvent::NextLevel},
-    {"CampaignWon", 1, 7, 1, 24, 2, {}, false, false, {CampaignWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::CampaignWon},
-    {"ClassicWon", 1, 0, 1, 99, 2, {}, false, false, {ClassicWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::ClassicWon},
-    {"CrashIntoAnObstacle", 1, 5, 0, 0, 7, {}, false, false, {GameOver, {}, {}}, {1, 172, 1, 0, 105, 0}, TickEvent::GameOver},
-    {"CrashIntoItsOwnBody", 2, 6, 0, 0, 3, {{0, Down}, {1, Left}, {2, Up}}, false, false,
+    {"NextLevel", 2, 3, 2, 2, {}, false, false, {NextLevel, 4, {}}, {4, 204, 4, 190, 106, 166}, TickEvent::NextLevel},
+    {"LastLevelReached", 1, 6, 1, 2, {}, false, false, {NextLevel, 7, {}}, {7, 170, 7, 284, 106, 0}, TickEvent::NextLevel},
+    {"CampaignWon", 1, 7, 1, 2, {}, false, false, {CampaignWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::CampaignWon},
+    {"ClassicWon", 1, 0, 1, 2, {}, false, false, {ClassicWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::ClassicWon},
+    {"CrashIntoAnObstacle", 1, 5, 0, 7, {}, false, false, {GameOver, {}, {}}, {1, 172, 1, 0, 105, 0}, TickEvent::GameOver},
+    {"CrashIntoItsOwnBody", 2, 6, 0, 3, {{0, Down}, {1, Left}, {2, Up}}, false, false,
      {GameOver, {}, EndMessage{kLong, " Won", {}}}, {1, 170, 1, 0, 105, 165}, TickEvent::GameOver},
-    {"Collision", 2, 6, 0, 0, 2, {{0, W}}, false, true,
+    {"Collision", 2, 6, 0, 2, {{0, W}}, false, true,
      {GameOver, {}, EndMessage{kLong, " Collided with ", kMarkup}}, {1, 170, 1, 0, 105, 165}, TickEvent::GameOver},
-    {"BittenToDeath", 2, 6, 0, 0, 5, {{0, Down}, {2, Right}, {4, S}}, true, false,
+    {"BittenToDeath", 2, 6, 0, 5, {{0, Down}, {2, Right}, {4, S}}, true, false,
      {GameOver, {}, EndMessage{kLong, " was bitten to death", {}}}, {1, 170, 1, 0, 106, 195}, TickEvent::GameOver},
 };
 // clang-format on
@@ -62,8 +62,8 @@ class Endings : public ::testing::TestWithParam<Ending> {};
 } // namespace
 
 // Each ending stops the timer, shows its screen on a fresh game of the level it leads to, and
-// once the screen is gone lays that level and runs again on a fresh game: no score, full
-// power, nothing eaten, six segments.
+// once the screen is gone lays that level and runs again, the snakes back on their start cells.
+// That the game is fresh, the fuzzer checks at every end screen.
 TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
     const Ending& e = GetParam();
     TestGame g(e.players == 2, e.level > 0, std::max(e.level, 1));
@@ -73,10 +73,10 @@ TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
         g.window.held = {Control};
         g.P(2).power = 170;
     }
+    g.access.PutFood(799);
     if (e.eater > 0) {
-        g.P(e.eater).eaten = e.eaten;
+        g.access.OneMealFromTheEnd(e.eater);
     }
-    g.access.PutFood(e.eater > 0 ? g.S(e.eater).HeadCell() + 1 : 799);
     std::array<int, 3> seen{}; // timer, level and walls while the screen is shown
     TickEvents heard;
     g.window.onEndScreen = [&] {
@@ -100,9 +100,6 @@ TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
     TickEvents ending;
     ending.Add(e.heard);
     EXPECT_TRUE(heard == ending) << "the tick's events while the screen is up";
-    EXPECT_EQ((std::array{one.score, two.score, one.power, two.power}),
-              (std::array<float, 4>{0, 0, kFullPower, kFullPower}));
-    EXPECT_EQ((std::array{one.eaten, two.eaten, one.snake.headIndex}), (std::array{0, 0, 5}));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEnding, Endings, ::testing::ValuesIn(kEndings),

@@ -6,11 +6,14 @@
 
 namespace zorvik::testkit {
 
-// The board has no edge: a head leaving one side enters the opposite side, and only there.
+// The board has no edge: a head leaving one side enters the opposite side, and only there,
+// from every cell of every edge's ends, corners included.
 TEST(Steering, HeadWrapsAtEveryEdge) {
-    const std::array<int, 3> table[] = {{29, kRight, 0}, {899, kRight, 870}, {58, kRight, 59},
-                                        {0, kLeft, 29},  {31, kLeft, 30},    {5, kUp, 875},
-                                        {30, kUp, 0},    {880, kDown, 10},   {869, kDown, 899}};
+    const std::array<int, 3> table[] = {
+        {29, kRight, 0}, {899, kRight, 870}, {449, kRight, 420}, {58, kRight, 59},
+        {0, kLeft, 29},  {870, kLeft, 899},  {420, kLeft, 449},  {31, kLeft, 30},
+        {0, kUp, 870},   {29, kUp, 899},     {5, kUp, 875},      {30, kUp, 0},
+        {870, kDown, 0}, {899, kDown, 29},   {880, kDown, 10},   {869, kDown, 899}};
     for (const auto& [from, dir, to] : table) {
         SCOPED_TRACE(::testing::Message() << from << " heading " << dir);
         TestGame g;

@@ -4,8 +4,8 @@
 
 #include "engine/keys.h"
 #include "engine/snake_game.h"
-#include "fake_window.h"
-#include "game_access.h"
+#include "tests/kit/game_access.h"
+#include "tests/kit/scripted_window.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -13,13 +13,6 @@
 #include <vector>
 
 namespace zorvik::testkit {
-
-// The neighbour of a cell on the wrapped board, by row and column rather than
-// by the engine's cell arithmetic.
-inline int Neighbour(int cell, int dir) {
-    const int row = (cell / kColumns + (dir == kUp ? kRows - 1 : dir == kDown)) % kRows;
-    return row * kColumns + (cell + (dir == kLeft ? kColumns - 1 : dir == kRight)) % kColumns;
-}
 
 // `length` cells in a line that ends at `head` heading `dir`, tail first.
 inline std::vector<int> LineTo(int head, int dir, int length = 6) {
@@ -33,10 +26,6 @@ inline std::vector<int> LineTo(int head, int dir, int length = 6) {
 inline int ObstacleCount(const SnakeGame& game) {
     return static_cast<int>(
         std::count(game.obstacles().begin(), game.obstacles().end(), kObstacle));
-}
-
-inline bool Covers(const Snake& snake, int cell) {
-    return std::count(&snake.cells[0], &snake.cells[snake.headIndex] + 1, cell) > 0;
 }
 
 // Every picture a picture of its own, so that a cell tells what painted it.
@@ -72,21 +61,9 @@ struct TestGame {
         }
     }
 
-    FakeWindow window;
+    ScriptedWindow window;
     SnakeGame game;
     GameAccess access{game};
 };
-
-// Food lies in cells 100 to 799, off the obstacles and every snake in play,
-// and its cell shows the food.
-inline ::testing::AssertionResult FoodIsValid(const TestGame& g) {
-    const SnakeGame& s = g.game;
-    const int food = s.foodCell();
-    if (food < 100 || food > 799 || s.obstacles().at(food) == kObstacle || Covers(g.S(1), food) ||
-        (s.options().twoPlayers && Covers(g.S(2), food)) || g.Shown(food) != g.access.food()) {
-        return ::testing::AssertionFailure() << "food at " << food;
-    }
-    return ::testing::AssertionSuccess();
-}
 
 } // namespace zorvik::testkit

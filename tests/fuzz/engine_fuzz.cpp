@@ -5,10 +5,12 @@
 // start-up through option changes, names, new games on any level, key states
 // for every tick and end screens, with every invariant checked after every
 // tick.
-#include "fuzz_window.h"
 #include "invariants.h"
 
+#include "engine/keys.h"
 #include "engine/snake_game.h"
+#include "tests/kit/scripted_window.h"
+#include "tests/kit/wrapped_board.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -28,6 +30,12 @@ const std::string kBittenWords = " was bitten to death";
 
 // A session ends after this many ticks, so that no input runs for long.
 constexpr int kMostTicks = 20000;
+
+// Every key the game reads, player 1's then player 2's, in the order of the
+// bits of the key state an input gives for a tick (the keyboard's and the
+// pads' alike).
+constexpr std::array<int, 10> kKeys{vk::Left, vk::Up, vk::Right, vk::Down, vk::Control,
+                                    vk::A,    vk::W,  vk::D,     vk::S,    vk::Tab};
 
 std::uint64_t ticksPlayed = 0;
 
@@ -102,9 +110,7 @@ std::uint16_t ChaseFood(const SnakeGame& game, std::uint16_t biteKeys) {
         const int head = snake.HeadCell();
         const int dir = snake.directions.at(static_cast<std::size_t>(snake.headIndex));
         const auto blocked = [&](int d) {
-            const int row = head / kColumns, column = head % kColumns;
-            const int next = (row + (d == kDown) - (d == kUp) + kRows) % kRows * kColumns +
-                             (column + (d == kRight) - (d == kLeft) + kColumns) % kColumns;
+            const int next = testkit::Neighbour(head, d);
             const auto on = [next](const Snake& s) {
                 const auto end = s.cells.begin() + s.headIndex + 1;
                 return std::find(s.cells.begin() + 1, end, next) != end;
@@ -142,7 +148,7 @@ class Session {
 public:
     explicit Session(FuzzedDataProvider& input)
         : input_(input), game_(window_, kBoardPictures, input.ConsumeIntegral<std::uint32_t>()) {
-        window_.onEndScreen = [this](const EndScreenContent& content) { EndScreen(content); };
+        window_.onEndScreen = [this] { EndScreen(window_.shown.back()); };
     }
 
     void Play() {
@@ -244,8 +250,19 @@ private:
         return false;
     }
 
+    // Holds the keys whose bits are set, and only those.
+    void Hold(std::uint16_t keys) {
+        window_.held.clear();
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            if ((keys >> k & 1U) != 0) {
+                window_.held.insert(kKeys[k]);
+            }
+        }
+    }
+
     void Tick(std::uint16_t keys) {
-        window_.keys = keys;
+        Hold(keys);
+        window_.shown.clear();
         const std::array<Player, 2> before{game_.player(1), game_.player(2)};
         ended_ = false;
         staleCellsMayShow_ = false;
@@ -294,12 +311,12 @@ private:
             staleCellsMayShow_ || (content.picture == EndPicture::GameOver &&
                                    (!content.message || content.message->words != kBittenWords));
         if (input_.ConsumeBool()) {
-            window_.keys = input_.ConsumeIntegral<std::uint16_t>();
+            Hold(input_.ConsumeIntegral<std::uint16_t>());
         }
     }
 
     FuzzedDataProvider& input_;
-    FuzzWindow window_;
+    testkit::ScriptedWindow window_;
     SnakeGame game_;
     bool ended_ = false;
     bool staleCellsMayShow_ = false;

@@ -3,8 +3,8 @@
 #include "invariants.h"
 
 #include "engine/obstacle_layouts.h"
+#include "tests/kit/wrapped_board.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,51 +14,21 @@ namespace zorvik::fuzz {
 
 namespace {
 
-constexpr int kFirstFoodCell = 100;
-constexpr int kLastFoodCell = 799;
 constexpr int kMostSegments = 106;
 constexpr int kFirstHeadIndex = 5;
 constexpr float kLeastPower = 70;
+constexpr float kFull = 2370;
 constexpr std::array<int, 2> kStartHeads{105, 165};
 
-// One step on the wrapped board by row and column, apart from the engine's
-// own cell arithmetic.
-int Neighbour(int cell, int dir) {
-    int row = cell / kColumns;
-    int column = cell % kColumns;
-    row = (row + (dir == kDown) - (dir == kUp) + kRows) % kRows;
-    column = (column + (dir == kRight) - (dir == kLeft) + kColumns) % kColumns;
-    return row * kColumns + column;
-}
-
-bool InPlay(const SnakeGame& game, int number) {
-    return number == 1 || game.options().twoPlayers;
-}
-
-bool Covers(const Snake& snake, int cell) {
-    const auto end = snake.cells.begin() + snake.headIndex + 1;
-    return std::find(snake.cells.begin(), end, cell) != end;
-}
-
-bool IsFood(const SnakeGame& game, Picture picture) {
-    const auto& foods = game.boardPictures().foods;
-    return std::find(foods.begin(), foods.end(), picture) != foods.end();
-}
+using testkit::InPlay;
+using testkit::Neighbour;
 
 bool IsTile(Picture picture) {
     return picture.id >= kTilePictureBase && picture.id < kTilePictureBase + kPictureChoices;
 }
 
 void CheckFood(const SnakeGame& game) {
-    const int food = game.foodCell();
-    Require(food >= kFirstFoodCell && food <= kLastFoodCell, "food outside cells 100 to 799");
-    Require(game.obstacles().at(static_cast<std::size_t>(food)) == kFree, "food on an obstacle");
-    for (int number : {1, 2}) {
-        Require(!InPlay(game, number) || !Covers(game.player(number).snake, food),
-                "food on a snake in play");
-    }
-    Require(IsFood(game, game.cellPictures().at(static_cast<std::size_t>(food))),
-            "the food cell does not show food");
+    Require(testkit::FoodIsValid(game), "food outside cells 100 to 799, on a wall or a snake");
 }
 
 // Power, score and the count of food eaten of both players; the body of each
@@ -67,8 +37,8 @@ void CheckPlayers(const SnakeGame& game) {
     const int mostEaten = game.options().campaign ? 25 : 100;
     for (int number : {1, 2}) {
         const Player& p = game.player(number);
-        Require(p.power >= kLeastPower && p.power <= kFullPower, "power out of range");
-        Require(std::fmod(kFullPower - p.power, 100.0f) == 0, "power not 2370 less hundreds");
+        Require(p.power >= kLeastPower && p.power <= kFull, "power out of range");
+        Require(std::fmod(kFull - p.power, 100.0f) == 0, "power not 2370 less hundreds");
         Require(p.score >= 0 && std::fmod(p.score, 100.0f) == 0, "score not whole hundreds");
         Require(p.eaten >= 0 && p.eaten <= mostEaten, "more food eaten than a game allows");
         const Snake& snake = p.snake;
@@ -156,7 +126,7 @@ void CheckPictures(const SnakeGame& game, bool staleCellsMayShow) {
 void CheckFresh(const SnakeGame& game) {
     for (int number : {1, 2}) {
         const Player& p = game.player(number);
-        Require(p.score == 0 && p.eaten == 0 && p.power == kFullPower, "a new game not fresh");
+        Require(p.score == 0 && p.eaten == 0 && p.power == kFull, "a new game not fresh");
         if (InPlay(game, number)) {
             Require(p.snake.headIndex == kFirstHeadIndex &&
                         p.snake.HeadCell() == kStartHeads.at(static_cast<std::size_t>(number - 1)),

@@ -31,29 +31,9 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS=quarantine_size_mb=0:thread_local_quarantine_size_kb=0:detect_leaks=1
 export LSAN_OPTIONS=suppressions=$here/../e2e/lsan.supp:print_suppressions=0
 
-# A server that never resets: one that starts over when its last client
-# leaves pulls the display from under a window manager still connecting.
-mkfifo "$work/display"
-for ((n = ${ZORVIK_SOAK_DISPLAY_FROM:-170}; n < ${ZORVIK_SOAK_DISPLAY_FROM:-170} + 100; ++n)); do
-    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -noreset -displayfd 3 3>"$work/display" \
-        >>"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    if read -r -t 30 taken <"$work/display" && [ "$taken" = "$n" ]; then
-        started+=("$xvfb")
-        export DISPLAY=:$n
-        break
-    fi
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-done
-[ -n "${DISPLAY:-}" ] || fail "no free X display"
-openbox >/dev/null 2>&1 &
-started+=($!)
-deadline=$((SECONDS + 60))
-until xdotool get_num_desktops >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || fail "the window manager did not start in 60 s"
-    sleep 0.05
-done
+. "$here/../kit/private_display.sh"
+start_private_display "${ZORVIK_SOAK_DISPLAY_FROM:-170}" 1920x1080x24 "$work/display" ||
+    fail "no private display"
 
 echo "soak: playing for $minutes minutes on $DISPLAY"
 # The run's own limit: its minutes and some for start and end.

@@ -2,10 +2,6 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "virtual_pads.h"
 
-#include "tests/virtual_joystick.h"
-
-#include <SDL.h>
-
 namespace zorvik::soak {
 
 namespace {
@@ -18,9 +14,7 @@ VirtualPads::VirtualPads() {
 }
 
 VirtualPads::~VirtualPads() {
-    for (SDL_Joystick* pad : pads_) {
-        testkit::UnplugVirtualPad(pad);
-    }
+    pads_.clear();
     if (available_) {
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     }
@@ -32,13 +26,12 @@ void VirtualPads::PlugOrUnplug(std::mt19937& random) {
     }
     const bool plugIn = pads_.empty() || (pads_.size() < kMostPads && random() % 2 == 0);
     if (!plugIn) {
-        const std::size_t which = random() % pads_.size();
-        testkit::UnplugVirtualPad(pads_[which]);
-        pads_.erase(pads_.begin() + static_cast<std::ptrdiff_t>(which));
+        pads_.erase(pads_.begin() + static_cast<std::ptrdiff_t>(random() % pads_.size()));
         return;
     }
-    if (SDL_Joystick* pad = testkit::PlugVirtualPad()) {
-        pads_.push_back(pad);
+    auto pad = std::make_unique<testkit::VirtualPad>();
+    if (pad->plugged()) {
+        pads_.push_back(std::move(pad));
         ++plugged_;
     }
 }
@@ -47,14 +40,14 @@ void VirtualPads::Work(std::mt19937& random) {
     if (pads_.empty()) {
         return;
     }
-    SDL_Joystick* pad = pads_[random() % pads_.size()];
+    testkit::VirtualPad& pad = *pads_[random() % pads_.size()];
     if (random() % 3 == 0) {
-        const auto axis = static_cast<int>(random() % SDL_CONTROLLER_AXIS_MAX);
         std::uniform_int_distribution<int> travel(SDL_JOYSTICK_AXIS_MIN, SDL_JOYSTICK_AXIS_MAX);
-        SDL_JoystickSetVirtualAxis(pad, axis, static_cast<Sint16>(travel(random)));
+        pad.Axis(static_cast<SDL_GameControllerAxis>(random() % SDL_CONTROLLER_AXIS_MAX),
+                 travel(random));
     } else {
-        const auto button = static_cast<int>(random() % SDL_CONTROLLER_BUTTON_MAX);
-        SDL_JoystickSetVirtualButton(pad, button, static_cast<Uint8>(random() % 2));
+        pad.Set(static_cast<SDL_GameControllerButton>(random() % SDL_CONTROLLER_BUTTON_MAX),
+                random() % 2 == 1);
     }
 }
 

@@ -2,10 +2,11 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "tests/virtual_joystick.h"
+
+#include <memory>
 #include <random>
 #include <vector>
-
-struct _SDL_Joystick;
 
 namespace zorvik::soak {
 
@@ -29,7 +30,7 @@ public:
 private:
     bool available_ = false;
     int plugged_ = 0;
-    std::vector<_SDL_Joystick*> pads_;
+    std::vector<std::unique_ptr<testkit::VirtualPad>> pads_;
 };
 
 } // namespace zorvik::soak

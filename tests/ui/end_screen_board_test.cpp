@@ -48,7 +48,7 @@ const Ending kEndings[] = {
     // It runs into its own tail, curled up behind its head.
     {"crash",
      [](OpenedGame& main) {
-         main.access.Place(1, std::array{314, 313, 312, 342, 341, 340, 310}, kRight);
+         main.access.Place(1, kCurledSnake, kRight);
          main.access.player(1).score = 500;
      }},
     // Both heads reach cell 407 in the second tick.
@@ -75,8 +75,7 @@ const Ending kEndings[] = {
     {"next level",
      [](OpenedGame& main) {
          Choose(main, {"campaignOption"});
-         main.access.player(1).eaten = 24;
-         main.access.PutFood(main.game.player(1).snake.HeadCell() + 1);
+         main.access.OneMealFromTheEnd(1);
      }},
     // The 25th food of level 7, whose walls go at once.
     {"campaign won",
@@ -84,15 +83,10 @@ const Ending kEndings[] = {
          Choose(main, {"campaignOption"});
          main.access.level() = 7;
          main.access.LayObstacles();
-         main.access.player(1).eaten = 24;
-         main.access.PutFood(main.game.player(1).snake.HeadCell() + 1);
+         main.access.OneMealFromTheEnd(1);
      }},
     // The 100th food of a classic game.
-    {"classic win",
-     [](OpenedGame& main) {
-         main.access.player(1).eaten = 99;
-         main.access.PutFood(main.game.player(1).snake.HeadCell() + 1);
-     }},
+    {"classic win", [](OpenedGame& main) { main.access.OneMealFromTheEnd(1); }},
 };
 
 } // namespace

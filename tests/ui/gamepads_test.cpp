@@ -14,44 +14,6 @@ using namespace zorvik::testkit;
 
 namespace {
 
-// A gamepad that SDL simulates, worked as a player would work a real one.
-class VirtualPad {
-public:
-    explicit VirtualPad(SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER,
-                        const char* name = "Test pad")
-        : joystick_(PlugVirtualPad(type, name)) {}
-    ~VirtualPad() { Unplug(); }
-    VirtualPad(const VirtualPad&) = delete;
-    VirtualPad& operator=(const VirtualPad&) = delete;
-
-    bool plugged() const { return joystick_ != nullptr; }
-
-    void Set(SDL_GameControllerButton button, bool down) {
-        SDL_JoystickSetVirtualButton(joystick_, button, down ? 1 : 0);
-        SDL_JoystickUpdate();
-    }
-    // Pressed and released before anyone looks.
-    void Tap(SDL_GameControllerButton button) {
-        Set(button, true);
-        Set(button, false);
-    }
-    void Stick(int x, int y) {
-        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
-        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
-        SDL_JoystickUpdate();
-    }
-    void Unplug() {
-        if (joystick_ != nullptr) {
-            UnplugVirtualPad(joystick_);
-            joystick_ = nullptr;
-            SDL_JoystickUpdate();
-        }
-    }
-
-private:
-    SDL_Joystick* joystick_;
-};
-
 constexpr int kStickFull = SDL_JOYSTICK_AXIS_MAX;
 constexpr int kInsideDeadZone = SDL_JOYSTICK_AXIS_MAX / 5;
 

@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "../engine/game_access.h"
+#include "tests/kit/game_access.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"

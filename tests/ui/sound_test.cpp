@@ -27,9 +27,6 @@ using Samples = std::vector<qint16>;
 
 namespace {
 
-// A snake whose head, heading right, runs into its own body.
-const std::vector kCurled{109, 108, 138, 137, 136, 106, 107};
-
 // The rate of the sound files and of the device that plays them.
 constexpr int kFramesPerSecond = 24000;
 constexpr auto kHeardWithin = 30ms;
@@ -162,7 +159,8 @@ struct DiskAudio {
 
     // Ticks into the crash of a snake curled onto itself.
     void Crash() {
-        access.Place(1, kCurled, kRight);
+        access.Place(1, kCurledSnake, kRight);
+        Tick();
         EndingTick();
     }
 
@@ -225,7 +223,7 @@ private slots:
             audio.access.PutFood(106);
             audio.Tick();
         }));
-        QCOMPARE(audio.window.game().player(2).power, kFullPower - 100);
+        QCOMPARE(audio.window.game().player(2).power, 2270);
     }
 
     // M silences what plays and the next sounds, and brings them back; the
@@ -285,7 +283,8 @@ private slots:
                     QTest::qWait(100);
                 }
                 QCOMPARE(window.game().player(1).eaten, 3);
-                access.Place(1, kCurled, kRight);
+                access.Place(1, kCurledSnake, kRight);
+                testkit::Tick(window);
                 const auto shown = WhileModal([&] { testkit::Tick(window); }, [](QWidget&) {});
                 QVERIFY(shown.has_value());
                 QVERIFY(window.TimerEnabled());

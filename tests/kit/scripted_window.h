@@ -10,11 +10,12 @@
 
 namespace zorvik::testkit {
 
-// A scripted window: the test holds or taps keys; an end screen is recorded
-// and dismissed at once, after `onEndScreen` has looked at the game.
-struct FakeWindow : GameWindow {
+// A scripted window for the engine's tests and its fuzzer: keys are held or
+// tapped; an end screen is recorded and goes once `onEndScreen` has looked at
+// the game.
+struct ScriptedWindow : GameWindow {
     // A tap counts once, as a key pressed and released since its last query.
-    bool KeyPressed(int key) override { return taps.erase(key) > 0 || held.count(key) > 0; }
+    bool KeyPressed(int key) override { return taps.erase(key) > 0 || held.contains(key); }
     void SetTimerEnabled(bool enabled) override { timerOn = enabled; }
     void SetTimerInterval(int milliseconds) override { interval = milliseconds; }
     void ShowEndScreen(const EndScreenContent& content) override {
