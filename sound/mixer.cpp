@@ -53,15 +53,16 @@ void Mixer::Load() {
     for (std::size_t i = 0; i < kSounds; ++i) {
         QFile file(QLatin1String(kFiles[i]));
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        SDL_AudioSpec spec;
+        SDL_AudioSpec fileFormat;
         Uint8* samples = nullptr;
-        if (SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &spec,
+        if (SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &fileFormat,
                            &samples, &sounds_[i].bytes) == nullptr) {
             GoOff();
             return;
         }
         sounds_[i].next = samples;
-        if (spec.freq != kSampleRate || spec.format != kFormat || spec.channels != kChannels) {
+        if (fileFormat.freq != kSampleRate || fileFormat.format != kFormat ||
+            fileFormat.channels != kChannels) {
             SDL_SetError("%s is not 16-bit mono at 24 kHz", kFiles[i]);
             GoOff();
             return;

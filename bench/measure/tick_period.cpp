@@ -52,7 +52,9 @@ double Percentile(const std::vector<double>& sorted, double fraction) {
 class TickRecorder {
 public:
     TickRecorder(zorvik::MainWindow& table, qint64 playNanoseconds)
-        : table_(table), playNanoseconds_(playNanoseconds) {}
+        : table_(table), playNanoseconds_(playNanoseconds) {
+        clock_.start();
+    }
 
     void Start() {
         const auto* clock = table_.findChild<zorvik::TickClock*>(QStringLiteral("gameClock"));
@@ -141,11 +143,7 @@ private:
     zorvik::MainWindow& table_;
     const qint64 playNanoseconds_;
     QTimer watch_;
-    QElapsedTimer clock_ = [] {
-        QElapsedTimer started;
-        started.start();
-        return started;
-    }();
+    QElapsedTimer clock_;
     std::vector<double> periods_;
     qint64 lastTick_ = 0;
     qint64 played_ = 0;
