@@ -14,7 +14,7 @@ namespace {
 // A window with no key down that dismisses every end screen at once.
 class IdleWindow : public GameWindow {
 public:
-    bool KeyPressed(int) override { return false; }
+    bool ActionRequested(PlayerControl) override { return false; }
     void SetTimerEnabled(bool) override {}
     void SetTimerInterval(int) override {}
     void ShowEndScreen(const EndScreenContent&) override { ++endScreens; }

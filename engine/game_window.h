@@ -3,19 +3,21 @@
 #pragma once
 
 #include "engine/ending.h"
+#include "engine/player_action.h"
 
 namespace zorvik {
 
-// What only a window can give the engine: the keyboard, the game timer and
-// the modal end screen. The main window implements it; tests give the engine
+// What only a window can give the engine: the players' actions (from the
+// keyboard, a gamepad or the computer), the game timer and the modal end
+// screen. The main window implements it; tests give the engine
 // a scripted fake.
 class GameWindow {
 public:
     virtual ~GameWindow() = default;
 
-    // True when the key with this virtual-key code is held now or has been
-    // pressed since the previous query of the same key.
-    virtual bool KeyPressed(int virtualKey) = 0;
+    // True when player 1's or 2's action is asked for now (a key held) or
+    // has been asked for since the previous query of the same action.
+    virtual bool ActionRequested(PlayerControl control) = 0;
 
     virtual void SetTimerEnabled(bool enabled) = 0;
     virtual void SetTimerInterval(int milliseconds) = 0;

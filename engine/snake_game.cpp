@@ -29,7 +29,7 @@ void SnakeGame::Start(const GameOptions& options) {
 
 void SnakeGame::Tick() {
     tickEvents_ = {};
-    ReadKeys();
+    ReadActions();
     CheckEndOfLevel();
     RepaintEmptyCells();
     MoveSnakes();

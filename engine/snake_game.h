@@ -59,7 +59,7 @@ public:
     // level 1, the board painted, and the timer running at the options' speed.
     void Start(const GameOptions& options);
 
-    // One timer tick: keys, end checks, repaint, move, draw, collide, eat.
+    // One timer tick: actions, end checks, repaint, move, draw, collide, eat.
     void Tick();
 
     // The start calls refuse a speed step or level that does not exist
@@ -100,7 +100,7 @@ private:
     void Reset();
     void LayObstacles();
     void RepaintEmptyCells();
-    void ReadKeys();
+    void ReadActions();
     void MoveSnakes();
     void DrawSnakes();
     void CheckCollisions();
@@ -108,7 +108,7 @@ private:
     void PlaceFood();
 
     void CheckEndOfLevel();
-    void ReadPlayerKeys(Player& self, Player& other, const std::array<int, 5>& keys);
+    void ReadPlayerActions(Player& self, Player& other, int number);
     void Bite(Player& victim);
     void EndByBite(const Player& victim);
     void Move(Snake& snake);

@@ -228,8 +228,8 @@ void MainWindow::ApplySettings(const GameOptions& options, SettingsChange change
     ShowState();
 }
 
-bool MainWindow::KeyPressed(int virtualKey) {
-    return keys_.KeyPressed(virtualKey);
+bool MainWindow::ActionRequested(PlayerControl control) {
+    return keys_.Requested(control);
 }
 
 void MainWindow::SetTimerEnabled(bool enabled) {

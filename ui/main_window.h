@@ -37,7 +37,7 @@ public:
     MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    bool KeyPressed(int virtualKey) override;
+    bool ActionRequested(PlayerControl control) override;
     void SetTimerEnabled(bool enabled) override;
     void SetTimerInterval(int milliseconds) override;
     void ShowEndScreen(const EndScreenContent& content) override;

@@ -2,7 +2,6 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "widgets/gamepads.h"
 
-#include "engine/keys.h"
 #include "widgets/key_state.h"
 #include "widgets/sdl_lock.h"
 
@@ -24,17 +23,15 @@ constexpr int kIdleReadWithPadMs = 50;
 constexpr int kIdleReadWithoutPadMs = 1000;
 static_assert(SDL_CONTROLLER_BUTTON_MAX <= 32);
 
-// Each player's keys in the order a pad holds them: up, down, left, right,
+// A player's actions in the order a pad holds them: up, down, left, right,
 // bite.
 enum PadKey { kUp, kDown, kLeft, kRight, kBite };
-using PlayerKeys = std::array<int, 5>;
-constexpr std::array<PlayerKeys, 2> kPlayerKeys{{
-    {vk::Up, vk::Down, vk::Left, vk::Right, vk::Control},
-    {vk::W, vk::S, vk::A, vk::D, vk::Tab},
-}};
+constexpr std::array<PlayerAction, 5> kPadActions{PlayerAction::TurnUp, PlayerAction::TurnDown,
+                                                  PlayerAction::TurnLeft, PlayerAction::TurnRight,
+                                                  PlayerAction::Bite};
 
-// What the pad's buttons and stick hold down of the player's keys. The stick
-// points by its stronger axis.
+// What the pad's buttons and stick hold down of the player's actions. The
+// stick points by its stronger axis.
 std::array<bool, 5> KeysHeldBy(const std::bitset<32>& buttons, int x, int y) {
     std::array<bool, 5> held{};
     held[kUp] = buttons[SDL_CONTROLLER_BUTTON_DPAD_UP];
@@ -184,11 +181,11 @@ void Gamepads::Feed(Pad& pad, int player) {
     // game, it does not steer until it is pressed again.
     const bool mayAct = mayAct_();
     for (std::size_t k = 0; k < wanted.size(); ++k) {
-        const int key = kPlayerKeys[player][k];
+        const PlayerControl control{player + 1, kPadActions[k]};
         if (pad.held[k] && !wanted[k]) {
-            keys_.Release(key);
+            keys_.Release(control);
         } else if (!pad.held[k] && wanted[k] && mayAct) {
-            keys_.Press(key);
+            keys_.Press(control);
         }
     }
     pad.held = wanted;
@@ -228,7 +225,7 @@ void Gamepads::Disconnect(int id) {
         }
         for (std::size_t k = 0; k < pad.held.size(); ++k) {
             if (pad.held[k]) {
-                keys_.Release(kPlayerKeys[player][k]);
+                keys_.Release({player + 1, kPadActions[k]});
             }
         }
         SDL_GameControllerClose(pad.controller);

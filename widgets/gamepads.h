@@ -17,7 +17,7 @@ namespace zorvik {
 class KeyState;
 
 // Gamepads, one per player, in the order they are plugged in. A pad steers
-// by feeding its player's keys into the same key state as the keyboard, so
+// by feeding its player's actions into the same key state as the keyboard, so
 // a tap between two ticks counts just as a key's does. Pads are read once
 // per tick; while no tick runs, only often enough to see Start and pads
 // being plugged in. Without SDL's controller support the game simply has
@@ -57,7 +57,7 @@ private:
         std::bitset<32> buttons;
         int stickX = 0;
         int stickY = 0;
-        // Which of the player's keys (up, down, left, right, bite) this pad
+        // Which of the player's actions (up, down, left, right, bite) this pad
         // holds down.
         std::array<bool, 5> held{};
     };
@@ -69,7 +69,7 @@ private:
     void Disconnect(int id);
     // Hands a free player the first pad waiting for one.
     void SeatWaitingPad();
-    // Presses and releases the player's keys to match what the pad holds.
+    // Presses and releases the player's actions to match what the pad holds.
     void Feed(Pad& pad, int player);
     void ScheduleIdleRead();
 

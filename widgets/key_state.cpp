@@ -2,8 +2,6 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "widgets/key_state.h"
 
-#include "engine/keys.h"
-
 #include <QChar>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -13,18 +11,20 @@ namespace zorvik {
 
 namespace {
 
-// The W, A, S and D keys by position, as scan codes on X11 and Wayland (the
-// evdev codes plus 8), for layouts whose letters are not Latin.
-std::optional<int> SteeringKeyAtPosition(quint32 scanCode) {
+using enum PlayerAction;
+
+// Player 2's W, A, S and D keys by position, as scan codes on X11 and Wayland
+// (the evdev codes plus 8), for layouts whose letters are not Latin.
+std::optional<PlayerControl> SteeringKeyAtPosition(quint32 scanCode) {
     switch (scanCode) {
     case 25:
-        return vk::W;
+        return PlayerControl{2, TurnUp};
     case 38:
-        return vk::A;
+        return PlayerControl{2, TurnLeft};
     case 39:
-        return vk::S;
+        return PlayerControl{2, TurnDown};
     case 40:
-        return vk::D;
+        return PlayerControl{2, TurnRight};
     default:
         return std::nullopt;
     }
@@ -53,18 +53,18 @@ KeyState::KeyState(QObject* parent) : QObject(parent) {
     }
 }
 
-bool KeyState::KeyPressed(int virtualKey) {
-    const bool pressedSinceQuery = pressedSinceQuery_.erase(virtualKey) > 0;
-    return pressedSinceQuery || held_.contains(virtualKey);
+bool KeyState::Requested(PlayerControl control) {
+    const bool pressedSinceQuery = pressedSinceQuery_.erase(control) > 0;
+    return pressedSinceQuery || held_.contains(control);
 }
 
-void KeyState::Press(int virtualKey) {
-    held_.insert(virtualKey);
-    pressedSinceQuery_.insert(virtualKey);
+void KeyState::Press(PlayerControl control) {
+    held_.insert(control);
+    pressedSinceQuery_.insert(control);
 }
 
-void KeyState::Release(int virtualKey) {
-    held_.erase(virtualKey);
+void KeyState::Release(PlayerControl control) {
+    held_.erase(control);
 }
 
 // A press made in this application and not yet queried still counts.
@@ -72,28 +72,32 @@ void KeyState::ReleaseAll() {
     held_.clear();
 }
 
-std::optional<int> KeyState::VirtualKeyOf(const QKeyEvent& event) {
+std::optional<PlayerControl> KeyState::ControlOf(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {
     case Qt::Key_Left:
-        return vk::Left;
+        return PlayerControl{1, TurnLeft};
     case Qt::Key_Up:
-        return vk::Up;
+        return PlayerControl{1, TurnUp};
     case Qt::Key_Right:
-        return vk::Right;
+        return PlayerControl{1, TurnRight};
     case Qt::Key_Down:
-        return vk::Down;
+        return PlayerControl{1, TurnDown};
     case Qt::Key_Control:
-        return vk::Control;
+        return PlayerControl{1, Bite};
+    case Qt::Key_A:
+        return PlayerControl{2, TurnLeft};
+    case Qt::Key_W:
+        return PlayerControl{2, TurnUp};
+    case Qt::Key_D:
+        return PlayerControl{2, TurnRight};
+    case Qt::Key_S:
+        return PlayerControl{2, TurnDown};
     case Qt::Key_Tab:
     case Qt::Key_Backtab: // Tab with Shift held
-        return vk::Tab;
+        return PlayerControl{2, Bite};
     default:
         break;
-    }
-    // The letter keys' codes are their upper-case Latin letters, as Qt's are.
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return key;
     }
     if (IsNonLatinLetter(key)) {
         return SteeringKeyAtPosition(event.nativeScanCode());
@@ -112,13 +116,13 @@ bool KeyState::eventFilter(QObject* watched, QEvent* event) {
     }
     // A key event passes the platform window and then each widget on its way
     // to the one with the focus: only the steering window's own count.
-    if (const auto virtualKey = VirtualKeyOf(keyEvent)) {
+    if (const auto control = ControlOf(keyEvent)) {
         if (event->type() == QEvent::KeyPress) {
             if (watched == steeringWindow_) {
-                Press(*virtualKey);
+                Press(*control);
             }
         } else {
-            Release(*virtualKey);
+            Release(*control);
         }
     }
     return false;

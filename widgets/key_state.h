@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "engine/player_action.h"
+
 #include <QObject>
 #include <optional>
 #include <set>
@@ -10,8 +12,10 @@ class QKeyEvent;
 
 namespace zorvik {
 
-// The keyboard as the game polls it: it reports a key as pressed while it
-// is held or when it was pressed since the previous query of that key. It
+// The keyboard as the game polls it, by the player's action each key asks
+// for: an action is requested while its key is held or when the key was
+// pressed since the previous query of that action. Gamepads press and
+// release the same actions. It
 // watches the key events of the whole application (an event filter on it),
 // but only presses that reach the steering window itself count: keys typed
 // into a dialog's text box, or scrolling the help text, are not steering.
@@ -26,22 +30,22 @@ public:
     // The one widget whose key presses steer: the main window.
     void SteerFrom(const QObject* window) { steeringWindow_ = window; }
 
-    bool KeyPressed(int virtualKey);
+    bool Requested(PlayerControl control);
 
-    void Press(int virtualKey);
-    void Release(int virtualKey);
+    void Press(PlayerControl control);
+    void Release(PlayerControl control);
     void ReleaseAll();
 
-    // The virtual-key code of a key event, if it is one the game reads.
-    static std::optional<int> VirtualKeyOf(const QKeyEvent& event);
+    // The player's action a key event asks for, if it is a key the game reads.
+    static std::optional<PlayerControl> ControlOf(const QKeyEvent& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     const QObject* steeringWindow_ = nullptr;
-    std::set<int> held_;
-    std::set<int> pressedSinceQuery_;
+    std::set<PlayerControl> held_;
+    std::set<PlayerControl> pressedSinceQuery_;
 };
 
 } // namespace zorvik

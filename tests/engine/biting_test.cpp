@@ -4,6 +4,8 @@
 
 namespace zorvik::testkit {
 
+using namespace keys;
+
 // Crossing the other snake blackens the head for one tick only, and a bite then takes 100,
 // which the tick tells.
 TEST(Biting, BlackHeadLastsOneTickAndABiteTakesOneHundred) {
@@ -11,8 +13,8 @@ TEST(Biting, BlackHeadLastsOneTickAndABiteTakesOneHundred) {
         SCOPED_TRACE(biter);
         TestGame g(true);
         g.access.PutFood(799);
-        g.window.held = {biter == 1 ? vk::Control : vk::Tab};
-        g.window.taps = {biter == 1 ? vk::Down : vk::W}; // towards the other snake
+        g.window.held = {biter == 1 ? Control : Tab};
+        g.window.taps = {biter == 1 ? Down : W}; // towards the other snake
         g.Tick(2);
         EXPECT_EQ(g.Shown(g.S(biter).HeadCell()), kBoardPictures.blackHead);
         EXPECT_EQ(g.game.player(3 - biter).power, 2370); // not yet black when read
@@ -30,7 +32,7 @@ TEST(Biting, HeadsMeetingHeadOnAreFound) {
         SCOPED_TRACE(collide);
         TestGame g(true);
         g.game.SetSnakesCollide(collide);
-        g.window.held = {vk::Control, vk::Tab};
+        g.window.held = {Control, Tab};
         g.access.Place(1, LineTo(309, kRight), kRight);
         g.access.Place(2, LineTo(311, kLeft), kLeft);
         g.access.PutFood(799);
@@ -46,11 +48,11 @@ TEST(Biting, LeftOverSecondSnakeCannotBiteInAOnePlayerGame) {
     TestGame g(true);
     g.access.PutFood(799);
     g.Tick(10);
-    g.window.taps = {vk::W};
+    g.window.taps = {W};
     g.Tick(2); // snake 2's head is now black on snake 1
     g.game.StartGame(Options(false));
     ASSERT_EQ(g.Shown(115), kBoardPictures.blackHead);
-    g.window.held = {vk::Tab};
+    g.window.held = {Tab};
     g.Tick();
     EXPECT_EQ(g.game.player(1).power, 2370);
 }

@@ -21,7 +21,7 @@ const std::string kLong(300, 'n');
 struct Ending {
     const char* name;
     int players, level, eater, ticks;
-    std::map<int, int> taps;
+    std::map<int, PlayerControl> taps;
     bool biting; // player 1 holds Ctrl and player 2 has 170 power
     bool collide;
     EndScreenContent screen;
@@ -34,7 +34,7 @@ void PrintTo(const Ending& ending, std::ostream* out) {
 }
 
 using enum EndPicture;
-using namespace vk;
+using namespace keys;
 
 // A campaign climbs a level per 25 food, and the new layout is laid only when the screen goes;
 // the 25th food of level 7 empties the board at once. Every game over sends a campaign back
@@ -85,7 +85,9 @@ TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
     };
     for (int tick = 0; tick < e.ticks; ++tick) {
         ASSERT_TRUE(g.window.shown.empty()) << "ended before tick " << tick;
-        g.window.taps.insert(e.taps.contains(tick) ? e.taps.at(tick) : 0);
+        if (e.taps.contains(tick)) {
+            g.window.taps.insert(e.taps.at(tick));
+        }
         g.Tick();
     }
     ASSERT_EQ(g.window.shown, std::vector{e.screen});

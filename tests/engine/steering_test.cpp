@@ -26,12 +26,13 @@ TEST(Steering, HeadWrapsAtEveryEdge) {
 
 // One action per tick: the first quarter turn in key order acts, and later keys stay pending.
 TEST(Steering, FirstQuarterTurnInKeyOrderActsAndLaterKeysStayPending) {
-    using namespace vk;
+    using namespace keys;
     // Player, direction, whether the head is black, keys tapped, direction after, keys still
     // pending. Keys go left, up, right, down, bite; a reversal or the current direction is
     // passed over, and keys after the acting one are not read, so the bite key waits behind a
     // turn. With no turn the bite key is read, black head or not, and its press is used up.
-    const std::tuple<int, int, bool, std::set<int>, int, std::set<int>> table[] = {
+    using Taps = std::set<PlayerControl>;
+    const std::tuple<int, int, bool, Taps, int, Taps> table[] = {
         {1, kRight, true, {Left, Up, Right, Down, Control}, kUp, {Right, Down, Control}},
         {2, kUp, true, {D, A}, kLeft, {D}},
         {2, kUp, true, {W, S, Tab}, kUp, {}},
@@ -48,7 +49,7 @@ TEST(Steering, FirstQuarterTurnInKeyOrderActsAndLaterKeysStayPending) {
             g.access.cellPictures().at(snake.HeadCell()) = kBoardPictures.blackHead;
         }
         g.window.taps = tapped;
-        g.access.ReadKeys();
+        g.access.ReadActions();
         EXPECT_EQ(snake.directions.at(5), after);
         EXPECT_EQ(g.window.taps, pending);
     }
@@ -59,7 +60,7 @@ TEST(Steering, FirstQuarterTurnInKeyOrderActsAndLaterKeysStayPending) {
 TEST(Steering, KeysAreReadBeforeTheLevelEnds) {
     TestGame g(false, true, 2);
     g.P(1).eaten = 25;
-    g.window.taps = {vk::Down};
+    g.window.taps = {keys::Down};
     g.Tick();
     ASSERT_EQ(g.window.shown.size(), 1u);
     EXPECT_EQ(g.S(1).HeadCell(), 106);

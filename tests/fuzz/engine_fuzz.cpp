@@ -7,7 +7,6 @@
 // tick.
 #include "invariants.h"
 
-#include "engine/keys.h"
 #include "engine/snake_game.h"
 #include "tests/kit/scripted_window.h"
 #include "tests/kit/wrapped_board.h"
@@ -31,11 +30,16 @@ const std::string kBittenWords = " was bitten to death";
 // A session ends after this many ticks, so that no input runs for long.
 constexpr int kMostTicks = 20000;
 
-// Every key the game reads, player 1's then player 2's, in the order of the
-// bits of the key state an input gives for a tick (the keyboard's and the
-// pads' alike).
-constexpr std::array<int, 10> kKeys{vk::Left, vk::Up, vk::Right, vk::Down, vk::Control,
-                                    vk::A,    vk::W,  vk::D,     vk::S,    vk::Tab};
+// Every action the game reads, player 1's then player 2's, in the order of
+// the bits of the requests an input gives for a tick (from keys or pads
+// alike).
+constexpr std::array<PlayerControl, 10> kActions = [] {
+    std::array<PlayerControl, 10> actions{};
+    for (std::size_t k = 0; k < actions.size(); ++k) {
+        actions[k] = {k < 5 ? 1 : 2, static_cast<PlayerAction>(k % 5)};
+    }
+    return actions;
+}();
 
 std::uint64_t ticksPlayed = 0;
 
@@ -103,8 +107,8 @@ int Towards(int from, int to, int size, bool walled) {
 // A key state that steers each snake in play towards the food where it can,
 // never into a wall or its own body, so that play reaches long snakes,
 // later levels and the endings of a won game.
-std::uint16_t ChaseFood(const SnakeGame& game, std::uint16_t biteKeys) {
-    std::uint16_t keys = biteKeys;
+std::uint16_t ChaseFood(const SnakeGame& game, std::uint16_t biteActions) {
+    std::uint16_t actions = biteActions;
     for (int number : {1, 2}) {
         const Snake& snake = game.player(number).snake;
         const int head = snake.HeadCell();
@@ -136,12 +140,12 @@ std::uint16_t ChaseFood(const SnakeGame& game, std::uint16_t biteKeys) {
                 vertical ? (wanted == kRight ? kLeft : kRight) : (wanted == kDown ? kUp : kDown);
         }
         if (wanted != dir) {
-            // Left, up, right, down are bits 0 to 3 of each player's keys.
+            // Left, up, right, down are bits 0 to 3 of each player's actions.
             const int bit = (wanted == kLeft ? 0 : wanted == kUp ? 1 : wanted == kRight ? 2 : 3);
-            keys |= static_cast<std::uint16_t>(1U << (bit + (number == 2 ? 5 : 0)));
+            actions |= static_cast<std::uint16_t>(1U << (bit + (number == 2 ? 5 : 0)));
         }
     }
-    return keys;
+    return actions;
 }
 
 class Session {
@@ -184,10 +188,10 @@ private:
         }
         case 4: {
             const auto bites = static_cast<std::uint16_t>(input_.ConsumeIntegralInRange(0, 3));
-            const auto biteKeys = static_cast<std::uint16_t>((bites & 1U ? 1U << 4 : 0U) |
-                                                             (bites & 2U ? 1U << 9 : 0U));
+            const auto biteActions = static_cast<std::uint16_t>((bites & 1U ? 1U << 4 : 0U) |
+                                                                (bites & 2U ? 1U << 9 : 0U));
             for (int n = input_.ConsumeIntegralInRange(1, 1000); n > 0; --n) {
-                Tick(ChaseFood(game_, biteKeys));
+                Tick(ChaseFood(game_, biteActions));
             }
             break;
         }
@@ -250,18 +254,18 @@ private:
         return false;
     }
 
-    // Holds the keys whose bits are set, and only those.
-    void Hold(std::uint16_t keys) {
+    // Holds the actions whose bits are set, and only those.
+    void Hold(std::uint16_t actions) {
         window_.held.clear();
-        for (std::size_t k = 0; k < kKeys.size(); ++k) {
-            if ((keys >> k & 1U) != 0) {
-                window_.held.insert(kKeys[k]);
+        for (std::size_t k = 0; k < kActions.size(); ++k) {
+            if ((actions >> k & 1U) != 0) {
+                window_.held.insert(kActions[k]);
             }
         }
     }
 
-    void Tick(std::uint16_t keys) {
-        Hold(keys);
+    void Tick(std::uint16_t actions) {
+        Hold(actions);
         window_.shown.clear();
         const std::array<Player, 2> before{game_.player(1), game_.player(2)};
         ended_ = false;
@@ -301,8 +305,8 @@ private:
         }
     }
 
-    // Dismissed at once, or after a while in which the held keys changed:
-    // the rest of the tick reads the keys of the moment it goes.
+    // Dismissed at once, or after a while in which the held actions changed:
+    // the rest of the tick reads the actions of the moment it goes.
     void EndScreen(const EndScreenContent& content) {
         CheckWhileEndScreenShown(game_, window_.timerOn, content);
         Require(game_.tickEvents().Has(EndingEvent(content.picture)), "an ending not heard");

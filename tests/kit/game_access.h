@@ -48,7 +48,7 @@ struct GameAccess {
         PutFood(Neighbour(p.snake.cells.at(head), p.snake.directions.at(head)));
     }
 
-    void ReadKeys() { game.ReadKeys(); }
+    void ReadActions() { game.ReadActions(); }
     void PlaceFood() { game.PlaceFood(); }
     void LayObstacles() { game.LayObstacles(); }
     void DrawSnakes() { game.DrawSnakes(); }

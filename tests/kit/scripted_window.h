@@ -10,12 +10,14 @@
 
 namespace zorvik::testkit {
 
-// A scripted window for the engine's tests and its fuzzer: keys are held or
-// tapped; an end screen is recorded and goes once `onEndScreen` has looked at
+// A scripted window for the engine's tests and its fuzzer: players' actions
+// are held or tapped; an end screen is recorded and goes once `onEndScreen` has looked at
 // the game.
 struct ScriptedWindow : GameWindow {
     // A tap counts once, as a key pressed and released since its last query.
-    bool KeyPressed(int key) override { return taps.erase(key) > 0 || held.contains(key); }
+    bool ActionRequested(PlayerControl control) override {
+        return taps.erase(control) > 0 || held.contains(control);
+    }
     void SetTimerEnabled(bool enabled) override { timerOn = enabled; }
     void SetTimerInterval(int milliseconds) override { interval = milliseconds; }
     void ShowEndScreen(const EndScreenContent& content) override {
@@ -23,7 +25,7 @@ struct ScriptedWindow : GameWindow {
         onEndScreen();
     }
 
-    std::set<int> held, taps;
+    std::set<PlayerControl> held, taps;
     bool timerOn = false;
     int interval = 0;
     std::vector<EndScreenContent> shown;

@@ -2,7 +2,6 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "captured_stderr.h"
 #include "engine/board.h"
-#include "engine/keys.h"
 #include "modal_window.h"
 #include "tests/virtual_joystick.h"
 
@@ -77,7 +76,7 @@ private slots:
         // Back inside the dead zone the stick lets go of the key.
         pad.Stick(0, kInsideDeadZone);
         play.Tick();
-        QVERIFY(!play.table.keyState().KeyPressed(vk::Down));
+        QVERIFY(!play.table.keyState().Requested(P1Down));
         pad.Stick(-kStickFull, kStickFull / 2);
         play.Tick();
         QCOMPARE(play.Heading(1), kLeft);
@@ -94,15 +93,15 @@ private slots:
         play.Tick();
         first.Tap(SDL_CONTROLLER_BUTTON_A);
         play.Idle();
-        QVERIFY(play.table.keyState().KeyPressed(vk::Control));
+        QVERIFY(play.table.keyState().Requested(P1Bite));
         first.Set(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, true);
         play.Idle();
         // Held, it bites at every look.
-        QVERIFY(play.table.keyState().KeyPressed(vk::Control));
-        QVERIFY(play.table.keyState().KeyPressed(vk::Control));
+        QVERIFY(play.table.keyState().Requested(P1Bite));
+        QVERIFY(play.table.keyState().Requested(P1Bite));
         first.Set(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, false);
         play.Idle();
-        QVERIFY(!play.table.keyState().KeyPressed(vk::Control));
+        QVERIFY(!play.table.keyState().Requested(P1Bite));
 
         VirtualPad second;
         play.Tick();
@@ -114,8 +113,8 @@ private slots:
         QCOMPARE(play.Heading(1), playerOneHeading);
         second.Tap(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
         play.Idle();
-        QVERIFY(play.table.keyState().KeyPressed(vk::Tab));
-        QVERIFY(!play.table.keyState().KeyPressed(vk::Control));
+        QVERIFY(play.table.keyState().Requested(P2Bite));
+        QVERIFY(!play.table.keyState().Requested(P1Bite));
     }
 
     // Start does what the pause button does; an unplugged pad pauses a
@@ -195,9 +194,9 @@ private slots:
         play.Tick();
         play.HeadAcross(1);
         odd.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
-        play.table.keyState().Press(vk::Down);
+        play.table.keyState().Press(P1Down);
         play.Tick();
-        play.table.keyState().Release(vk::Down);
+        play.table.keyState().Release(P1Down);
         QCOMPARE(play.Heading(1), kDown);
         const QString text = stderrText.Lines().join(u'\n');
         QVERIFY2(text.contains(QLatin1String("\"Odd stick\"")) &&

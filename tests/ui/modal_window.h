@@ -14,6 +14,14 @@
 
 namespace zorvik::testkit {
 
+// The actions whose keys the window tests press.
+inline constexpr PlayerControl P1Left{1, PlayerAction::TurnLeft};
+inline constexpr PlayerControl P1Up{1, PlayerAction::TurnUp};
+inline constexpr PlayerControl P1Down{1, PlayerAction::TurnDown};
+inline constexpr PlayerControl P1Bite{1, PlayerAction::Bite};
+inline constexpr PlayerControl P2Up{2, PlayerAction::TurnUp};
+inline constexpr PlayerControl P2Bite{2, PlayerAction::Bite};
+
 // Runs `open`, hands the modal window it shows to `act`, then closes it as the
 // window manager would (hiding it should it refuse) so that `open` returns.
 // Returns whether `act` closed it, or nothing when no modal window came up.

@@ -3,8 +3,6 @@
 #include "captured_stderr.h"
 #include "modal_window.h"
 
-#include "engine/keys.h"
-
 #include <QAccessible>
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,6 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "modal_window.h"
 
-#include "engine/keys.h"
 #include "settings/settings_window.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
@@ -50,16 +49,16 @@ private slots:
     // p and r auto-repeated, D the keyboard lost, + and - a query answering
     // yes and no.
     void keysCountAsTheGamePollsThem() {
-        const std::tuple<QKeyCombination, int, QString> cases[] = {
-            {Qt::Key_Left, vk::Left, "P++R-"},     {Qt::Key_Left, vk::Left, "PR+-"},
-            {Qt::Key_Up, vk::Up, "P+r+p+R-"},      {Qt::Key_Down, vk::Down, "P+D-"},
-            {Qt::CTRL | Qt::Key_W, vk::W, "P+R-"}, {Qt::Key_Tab, vk::Tab, "P+R-"},
-            {Qt::Key(0x0426), vk::W, "P+R-"}}; // Cyrillic
-        for (const auto& [combination, virtualKey, script] : cases) {
+        const std::tuple<QKeyCombination, PlayerControl, QString> cases[] = {
+            {Qt::Key_Left, P1Left, "P++R-"},      {Qt::Key_Left, P1Left, "PR+-"},
+            {Qt::Key_Up, P1Up, "P+r+p+R-"},       {Qt::Key_Down, P1Down, "P+D-"},
+            {Qt::CTRL | Qt::Key_W, P2Up, "P+R-"}, {Qt::Key_Tab, P2Bite, "P+R-"},
+            {Qt::Key(0x0426), P2Up, "P+R-"}}; // Cyrillic
+        for (const auto& [combination, control, script] : cases) {
             main.emplace();
             for (const QChar step : script) {
                 if (step == u'+' || step == u'-') {
-                    QCOMPARE(main->table.KeyPressed(virtualKey), step == u'+');
+                    QCOMPARE(main->table.ActionRequested(control), step == u'+');
                 } else if (step == u'D') {
                     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
                     QVERIFY(main->Paused());
@@ -109,11 +108,12 @@ private slots:
     // key held when a dialog opens is not held for ever. Arrow keys in the
     // settings must not move the check off Campaign. The game stays paused.
     void keysInTheDialogsNeverSteer() {
-        const std::tuple<QString, Qt::Key, int> cases[] = {{"player1Name", Qt::Key_Down, vk::Down},
-                                                           {"player2Name", Qt::Key_W, vk::W},
-                                                           {"helpButton", Qt::Key_Down, vk::Down},
-                                                           {"setupWord", Qt::Key_Left, vk::Left}};
-        for (const auto& [opener, key, virtualKey] : cases) {
+        const std::tuple<QString, Qt::Key, PlayerControl> cases[] = {
+            {"player1Name", Qt::Key_Down, P1Down},
+            {"player2Name", Qt::Key_W, P2Up},
+            {"helpButton", Qt::Key_Down, P1Down},
+            {"setupWord", Qt::Key_Left, P1Left}};
+        for (const auto& [opener, key, control] : cases) {
             main.emplace();
             QTest::keyPress(main->table.windowHandle(), Qt::Key_Control);
             main->Open(opener, [&](QWidget& dialog) {
@@ -130,8 +130,8 @@ private slots:
                 QTest::keyRelease(dialog.windowHandle(), Qt::Key_Control);
             });
             // Control counts once as pressed since the last query, then as released.
-            QVERIFY(main->Paused() && main->table.KeyPressed(vk::Control));
-            QVERIFY2(!main->table.KeyPressed(vk::Control) && !main->table.KeyPressed(virtualKey),
+            QVERIFY(main->Paused() && main->table.ActionRequested(P1Bite));
+            QVERIFY2(!main->table.ActionRequested(P1Bite) && !main->table.ActionRequested(control),
                      qPrintable(opener));
         }
     }
