@@ -17,6 +17,10 @@ struct GameOptions {
     // Whether a head running into the other snake ends the game; otherwise
     // the snakes pass through each other and the head may bite.
     bool snakesCollide = false;
+    // Whether the computer steers player 2 in a two-player game. The game
+    // reads player 2's actions alike from a person or the computer; only the
+    // window that gives them needs to know.
+    bool computerPlaysPlayer2 = false;
 
     Picture snake1;
     Picture snake2;

@@ -16,6 +16,10 @@ SettingsPictures::SettingsPictures(PictureBook& book)
       collideYesOn(book.Load(QStringLiteral(":/settings/yes-down.png"))),
       collideNoOff(book.Load(QStringLiteral(":/settings/no-up.png"))),
       collideNoOn(book.Load(QStringLiteral(":/settings/no-down.png"))),
+      personOff(book.Load(QStringLiteral(":/settings/person-up.png"))),
+      personOn(book.Load(QStringLiteral(":/settings/person-down.png"))),
+      computerOff(book.Load(QStringLiteral(":/settings/computer-up.png"))),
+      computerOn(book.Load(QStringLiteral(":/settings/computer-down.png"))),
       speedUnlit(book.Load(QStringLiteral(":/settings/speed-off.png"))),
       onePlayer(book.Load(QStringLiteral(":/settings/one-player.png"))),
       twoPlayers(book.Load(QStringLiteral(":/settings/two-player.png"))) {

@@ -26,6 +26,12 @@ struct SettingsPictures {
     Picture collideNoOff;
     Picture collideNoOn;
 
+    // Who steers player 2, unselected and selected.
+    Picture personOff;
+    Picture personOn;
+    Picture computerOff;
+    Picture computerOn;
+
     // Each speed segment lit, and the one unlit segment.
     std::array<Picture, kSpeedSteps.size()> speedLit{};
     Picture speedUnlit;

@@ -66,6 +66,11 @@ void SettingsWindow::LayOutControls(const OptionPictures& choices) {
     connect(collideYes_, &PictureBox::clicked, this, [this] { CollideClicked(true); });
     connect(collideNo_, &PictureBox::clicked, this, [this] { CollideClicked(false); });
 
+    player2Person_ = AddPicture(QStringLiteral("player2Person"), kPlayer2Person);
+    player2Computer_ = AddPicture(QStringLiteral("player2Computer"), kPlayer2Computer);
+    connect(player2Person_, &PictureBox::clicked, this, [this] { Player2Clicked(false); });
+    connect(player2Computer_, &PictureBox::clicked, this, [this] { Player2Clicked(true); });
+
     playersPicture_ = AddPicture(QStringLiteral("playersPicture"), kPlayersPicture);
     connect(playersPicture_, &PictureBox::clicked, this, &SettingsWindow::PlayersClicked);
 
@@ -120,6 +125,10 @@ void SettingsWindow::ShowOptions() {
     collideYes_->setPicture(options_.snakesCollide ? pictures_.collideYesOn
                                                    : pictures_.collideYesOff);
     collideNo_->setPicture(options_.snakesCollide ? pictures_.collideNoOff : pictures_.collideNoOn);
+    player2Person_->setPicture(options_.computerPlaysPlayer2 ? pictures_.personOff
+                                                             : pictures_.personOn);
+    player2Computer_->setPicture(options_.computerPlaysPlayer2 ? pictures_.computerOn
+                                                               : pictures_.computerOff);
     playersPicture_->setPicture(options_.twoPlayers ? pictures_.twoPlayers : pictures_.onePlayer);
     playersPicture_->setAccessibleName(options_.twoPlayers ? QStringLiteral("Players: two")
                                                            : QStringLiteral("Players: one"));

@@ -25,13 +25,13 @@ struct OptionPictures;
 enum class SettingsChange {
     Speed,    // from the next tick on
     Collide,  // from the next tick on
-    Players,  // a new game
+    Players,  // a new game (also for who steers player 2)
     GameType, // a new game on level 1
     Pictures, // Yes: a new game in the chosen pictures
 };
 
-// The settings window: players, game type, speed, the collide option and
-// the snake and obstacle pictures. Created once, hidden, when the main window
+// The settings window: players, who steers player 2, game type, speed, the
+// collide option and the snake and obstacle pictures. Created once, hidden, when the main window
 // starts, then only shown modally and hidden. It edits a copy of the options:
 // most clicks hand the copy back at once, while the chosen pictures wait in
 // the previews for Yes, and stay there from one opening to the next.
@@ -66,6 +66,7 @@ private:
 
     void SpeedSegmentClicked(int step);
     void CollideClicked(bool collide);
+    void Player2Clicked(bool computer);
     void PlayersClicked();
     void GameTypeClicked(bool campaign);
     void YesClicked();
@@ -83,6 +84,8 @@ private:
     std::array<PictureBox*, kSpeedSteps.size()> speedSegments_{};
     PictureBox* collideYes_;
     PictureBox* collideNo_;
+    PictureBox* player2Person_;
+    PictureBox* player2Computer_;
     PictureBox* playersPicture_;
     QRadioButton* classicOption_;
     QRadioButton* campaignOption_;

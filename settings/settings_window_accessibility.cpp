@@ -31,6 +31,8 @@ void SettingsWindow::NameControls() {
         {"obstaclePreview", "Obstacles"},
         {"collideYes", "Collide: Yes"},
         {"collideNo", "Collide: No"},
+        {"player2Person", "Player 2: Person"},
+        {"player2Computer", "Player 2: Computer"},
         {"classicOption", "Classic game"},
         {"campaignOption", "Campaign"},
         {"yesButton", "Yes"},

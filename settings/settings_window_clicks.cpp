@@ -20,6 +20,17 @@ void SettingsWindow::CollideClicked(bool collide) {
     Choose(SettingsChange::Collide);
 }
 
+// The computer plays only in a two-player game, so choosing it chooses two
+// players; a choice that changes nothing starts no new game.
+void SettingsWindow::Player2Clicked(bool computer) {
+    if (computer == options_.computerPlaysPlayer2 && (!computer || options_.twoPlayers)) {
+        return;
+    }
+    options_.computerPlaysPlayer2 = computer;
+    options_.twoPlayers = options_.twoPlayers || computer;
+    Choose(SettingsChange::Players);
+}
+
 void SettingsWindow::PlayersClicked() {
     options_.twoPlayers = !options_.twoPlayers;
     Choose(SettingsChange::Players);

@@ -12,8 +12,8 @@
 // choices run left to right in the order of their pictures.
 namespace zorvik::layout::settings {
 
-inline constexpr QSize kClientArea{428, 507};
-inline constexpr QSize kBackground{428, 508};
+inline constexpr QSize kClientArea{428, 551};
+inline constexpr QSize kBackground{428, 552};
 
 inline constexpr std::array<Band, 28> kOutlineBands{{
     {0, 1, 42},   {1, 2, 37},   {2, 3, 33},   {3, 4, 31},   {4, 5, 28},   {5, 6, 26},
@@ -56,10 +56,15 @@ inline constexpr QRect kSpeedIndicator{194, 231, 364 + 25 - 194, 20};
 
 inline constexpr QRect kCollideYes{278, 273, 66, 32};
 inline constexpr QRect kCollideNo{363, 274, 51, 32};
-inline constexpr QRect kPlayersPicture{56, 362, 81, 81};
-inline constexpr QRect kClassicOption{238, 378, 14, 15};
-inline constexpr QRect kCampaignOption{238, 417, 14, 14};
-inline constexpr QRect kYesButton{114, 451, 67, 37};
-inline constexpr QRect kNoButton{223, 452, 67, 37};
+// Who steers player 2, a row like the collide row's; what lies below it is
+// lower by the height of one row.
+inline constexpr QRect kPlayer2Person{224, 317, 82, 32};
+inline constexpr QRect kPlayer2Computer{314, 317, 100, 32};
+inline constexpr int kBelowPlayer2Row = 44;
+inline constexpr QRect kPlayersPicture{56, 362 + kBelowPlayer2Row, 81, 81};
+inline constexpr QRect kClassicOption{238, 378 + kBelowPlayer2Row, 14, 15};
+inline constexpr QRect kCampaignOption{238, 417 + kBelowPlayer2Row, 14, 14};
+inline constexpr QRect kYesButton{114, 451 + kBelowPlayer2Row, 67, 37};
+inline constexpr QRect kNoButton{223, 452 + kBelowPlayer2Row, 67, 37};
 
 } // namespace zorvik::layout::settings

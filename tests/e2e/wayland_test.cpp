@@ -47,7 +47,7 @@ private slots:
         // Each window against what lay behind it: its picture's size (nothing
         // painted in the window's margin), the corners, the inside.
         for (const auto& [before, after, size] : {std::tuple(desktop, main, QSize(799, 550)),
-                                                  std::tuple(main, settings, QSize(428, 507))}) {
+                                                  std::tuple(main, settings, QSize(428, 551))}) {
             const QRect box = Difference(before, after);
             QCOMPARE(box.size(), size);
             for (const QPoint corner :

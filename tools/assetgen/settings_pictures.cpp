@@ -2,8 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 //
 // The settings window: its background with every caption, the speed
-// segments, the collide buttons, the player pictures and the Yes and No
-// buttons.
+// segments, the collide buttons, the choice of who steers player 2, the player pictures and the Yes
+// and No buttons.
 #include "asset_writer.h"
 #include "paint_kit.h"
 #include "pictures.h"
@@ -32,6 +32,8 @@ const QRectF previewTile = kObstaclePreview;
 const QRectF speedSegments = kSpeedIndicator;
 const QRect yesButton = kCollideYes;
 const QRect noButton = kCollideNo;
+const QRect personButton = kPlayer2Person;
+const QRect computerButton = kPlayer2Computer;
 const QRect playersPicture = kPlayersPicture;
 const QRectF classicOption = kClassicOption;
 const QRectF campaignOption = kCampaignOption;
@@ -91,6 +93,7 @@ QImage paintBackground() {
     paintCaptionBeside(painter, speedSegments.center().y(), QStringLiteral("Speed"));
     paintCaptionBeside(painter, QRectF(yesButton).center().y(),
                        QStringLiteral("Snakes can collide"));
+    paintCaptionBeside(painter, QRectF(personButton).center().y(), QStringLiteral("Player 2"));
 
     for (const QRectF& row : {swatches1, swatches2, tiles})
         paintTray(painter, row);
@@ -99,7 +102,7 @@ QImage paintBackground() {
                    Relief::sunken);
     paintSpeedFrame(painter);
 
-    const qreal headingY = 346;
+    const qreal headingY = 346 + kBelowPlayer2Row;
     paintCaption(painter, QRectF(playersPicture.left() - 30, headingY - 10, 141, 20),
                  QStringLiteral("Snakes no'"), captionFont(13, true), captionInk, Qt::AlignCenter);
     paintTitle(painter, QRectF(classicOption.left() - 2, headingY - 10, 160, 20),
@@ -133,7 +136,7 @@ QImage paintSpeedSegment(const QColor& colour, bool lit) {
     return image;
 }
 
-// The collide option's Yes or No: raised with grey lettering, or pressed
+// A choice of the collide row or the player 2 row: raised with grey lettering, or pressed
 // in with green lettering when selected.
 QImage paintChoice(const QImage& background, const QRect& place, const QString& word,
                    bool selected) {
@@ -246,6 +249,14 @@ void writeSettingsPictures(AssetWriter& out) {
               paintChoice(background, noButton, QStringLiteral("No"), false));
     out.write(QStringLiteral("settings/no-down.png"),
               paintChoice(background, noButton, QStringLiteral("No"), true));
+
+    for (const bool selected : {false, true}) {
+        const QString state = selected ? QStringLiteral("down") : QStringLiteral("up");
+        out.write(QStringLiteral("settings/person-%1.png").arg(state),
+                  paintChoice(background, personButton, QStringLiteral("Person"), selected));
+        out.write(QStringLiteral("settings/computer-%1.png").arg(state),
+                  paintChoice(background, computerButton, QStringLiteral("Computer"), selected));
+    }
 
     out.write(QStringLiteral("settings/one-player.png"), paintPlayers(background, false));
     out.write(QStringLiteral("settings/two-player.png"), paintPlayers(background, true));
