@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "computer/move_planner.h"
+
+#include "computer/wrapped_steps.h"
+
+#include <algorithm>
+
+namespace zorvik::computer {
+
+namespace {
+
+void MarkSnake(const Snake& snake, std::array<std::uint8_t, kCells>& freeAt) {
+    for (int i = 0; i <= snake.headIndex; ++i) {
+        auto& at = freeAt.at(static_cast<std::size_t>(snake.cells.at(static_cast<std::size_t>(i))));
+        at = std::max(at, static_cast<std::uint8_t>(i + 1));
+    }
+}
+
+} // namespace
+
+Plan MovePlanner::Choose(const SnakeGame& game, int player, int turnSteps) {
+    const Snake& snake = game.player(player).snake;
+    const int dir = snake.directions.at(static_cast<std::size_t>(snake.headIndex));
+    MarkBoard(game, player);
+
+    Plan plan{dir, false};
+    Judgement best;
+    bool first = true;
+    for (int d : kDirections) {
+        if (d == Reverse(dir)) {
+            continue;
+        }
+        Judgement judgement = Judge(snake.HeadCell(), d, d == dir ? 1 : turnSteps);
+        judgement.straight = d == dir;
+        if (judgement.straight) {
+            plan.straightIsSafe = judgement.survives && judgement.roomy && judgement.clear;
+        }
+        if (first || Better(judgement, best)) {
+            best = judgement;
+            plan.direction = d;
+            first = false;
+        }
+    }
+    return plan;
+}
+
+// Survival first, then room for the whole snake, then keeping clear of the
+// other head, then the food; going on as now breaks a tie.
+bool MovePlanner::Better(const Judgement& a, const Judgement& b) {
+    if (a.survives != b.survives) {
+        return a.survives;
+    }
+    if (!a.survives) {
+        return a.stepsSurvived > b.stepsSurvived;
+    }
+    if (a.roomy != b.roomy) {
+        return a.roomy;
+    }
+    if (a.clear != b.clear) {
+        return a.clear;
+    }
+    if (!a.roomy && a.room != b.room) {
+        return a.room > b.room;
+    }
+    if (a.foodDistance != b.foodDistance) {
+        return a.foodDistance < b.foodDistance;
+    }
+    return a.straight && !b.straight;
+}
+
+void MovePlanner::MarkBoard(const SnakeGame& game, int player) {
+    const ObstacleMap& obstacles = game.obstacles();
+    for (std::size_t c = 0; c < kCells; ++c) {
+        freeAt_[c] = obstacles[c] == kObstacle ? kNeverFree : 0;
+    }
+    const Snake& own = game.player(player).snake;
+    MarkSnake(own, freeAt_);
+    food_ = game.foodCell();
+    length_ = own.headIndex + 1;
+
+    otherHeadNext_.fill(-1);
+    // Passing through the other snake does no harm unless the snakes collide.
+    if (!game.options().twoPlayers || !game.options().snakesCollide) {
+        return;
+    }
+    const Snake& other = game.player(3 - player).snake;
+    MarkSnake(other, freeAt_);
+    const int otherDir = other.directions.at(static_cast<std::size_t>(other.headIndex));
+    for (std::size_t k = 0; k < kDirections.size(); ++k) {
+        if (kDirections[k] != Reverse(otherDir)) {
+            otherHeadNext_[k] = Step(other.HeadCell(), kDirections[k]);
+        }
+    }
+}
+
+bool MovePlanner::NearOtherHead(int cell) const {
+    return std::find(otherHeadNext_.begin(), otherHeadNext_.end(), cell) != otherHeadNext_.end();
+}
+
+// Follows `dir` for `steps` moves, then floods the space the snake is left in.
+MovePlanner::Judgement MovePlanner::Judge(int head, int dir, int steps) {
+    Judgement judgement;
+    int cell = head;
+    for (int step = 1; step <= steps; ++step) {
+        cell = Step(cell, dir);
+        if (freeAt_[static_cast<std::size_t>(cell)] > step) {
+            judgement.stepsSurvived = step - 1;
+            return judgement;
+        }
+        if (cell == food_ && judgement.foodDistance == kUnreachable) {
+            judgement.foodDistance = step;
+        }
+    }
+    judgement.survives = true;
+    judgement.clear = !NearOtherHead(Step(head, dir));
+    Flood(cell, steps, judgement);
+    return judgement;
+}
+
+// A breadth-first search by arrival time from `cell`, reached after `time`
+// moves: it counts the cells the snake can still reach, stopping once they
+// hold the whole snake and the food is found.
+void MovePlanner::Flood(int cell, int time, Judgement& judgement) {
+    if (++stamp_ == 0) {
+        seen_.fill(0);
+        stamp_ = 1;
+    }
+    std::size_t next = 0;
+    std::size_t end = 0;
+    const auto reach = [&](int c, int t) {
+        seen_[static_cast<std::size_t>(c)] = stamp_;
+        queue_[end] = static_cast<std::int16_t>(c);
+        arrival_[end] = static_cast<std::int16_t>(t);
+        ++end;
+    };
+    reach(cell, time);
+    bool tailReached = false;
+    while (next < end) {
+        const int c = queue_[next];
+        const int t = arrival_[next];
+        ++next;
+        const std::uint8_t freeAt = freeAt_[static_cast<std::size_t>(c)];
+        tailReached = tailReached || (freeAt > 0 && freeAt != kNeverFree);
+        if (c == food_) {
+            judgement.foodDistance = std::min(judgement.foodDistance, t);
+        }
+        const bool roomy = tailReached || static_cast<int>(end) >= length_;
+        if (roomy && judgement.foodDistance != kUnreachable) {
+            break;
+        }
+        for (const std::int16_t n : kNeighbours[static_cast<std::size_t>(c)]) {
+            const auto at = static_cast<std::size_t>(n);
+            if (seen_[at] != stamp_ && freeAt_[at] <= t + 1) {
+                reach(n, t + 1);
+            }
+        }
+    }
+    judgement.room = static_cast<int>(end);
+    judgement.roomy = tailReached || judgement.room >= length_;
+}
+
+} // namespace zorvik::computer

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#pragma once
+
+#include "engine/snake_game.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zorvik::computer {
+
+// The way a snake should head from this tick on.
+struct Plan {
+    int direction = kRight;
+    // Going on as now is neither deadly nor shuts the snake in, so a bite
+    // in place of a turn costs nothing.
+    bool straightIsSafe = false;
+};
+
+// Weighs the directions a snake may take by what a player sees: the walls,
+// both snakes (the other one only when the snakes collide) and the food. A
+// cell of a body counts as free from the move in which its segment will have
+// left it, so a snake may follow its own tail. Everything it searches with is
+// kept between choices, so that a choice allocates nothing.
+class MovePlanner {
+public:
+    // `turnSteps`: the moves a turn commits the snake to, before it may act
+    // again.
+    Plan Choose(const SnakeGame& game, int player, int turnSteps);
+
+private:
+    struct Judgement {
+        bool survives = false;
+        int stepsSurvived = 0;
+        // The space the move leaves holds the whole snake, or leads to its tail.
+        bool roomy = false;
+        // Out of the cells the other head may take in the next move.
+        bool clear = true;
+        int room = 0;
+        int foodDistance = kUnreachable;
+        bool straight = false;
+    };
+    static constexpr int kUnreachable = 1 << 20;
+    static constexpr std::uint8_t kNeverFree = 255;
+
+    static bool Better(const Judgement& a, const Judgement& b);
+    void MarkBoard(const SnakeGame& game, int player);
+    Judgement Judge(int head, int dir, int steps);
+    void Flood(int cell, int time, Judgement& judgement);
+    bool NearOtherHead(int cell) const;
+
+    // The move from which each cell is free: 0 for an empty cell, a
+    // segment's moves to the tail plus one for a body, never for a wall.
+    std::array<std::uint8_t, kCells> freeAt_{};
+    // The cells the other head may enter next, or -1.
+    std::array<int, 4> otherHeadNext_{};
+    int food_ = 0;
+    int length_ = 0;
+
+    std::array<std::uint32_t, kCells> seen_{};
+    std::uint32_t stamp_ = 0;
+    std::array<std::int16_t, kCells> queue_{};
+    std::array<std::int16_t, kCells> arrival_{};
+};
+
+} // namespace zorvik::computer
