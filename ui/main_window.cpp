@@ -185,6 +185,13 @@ void MainWindow::LayOutControls() {
 
 void MainWindow::Tick() {
     pads_.Read();
+    computerAction_.reset();
+    if (ComputerPlays()) {
+        // Player 2's keys and pad steer nothing now, nor once a person takes
+        // over.
+        keys_.ForgetPresses(2);
+        computerAction_ = computer_.ChooseAction(game_);
+    }
     heard_ = {};
     game_.Tick();
     PlayTickSounds();
@@ -218,6 +225,9 @@ void MainWindow::ApplySettings(const GameOptions& options, SettingsChange change
         game_.SetSnakesCollide(options.snakesCollide);
         break;
     case SettingsChange::Players:
+        game_.StartGame(options);
+        NamePlayer2();
+        break;
     case SettingsChange::Pictures:
         game_.StartGame(options);
         break;
@@ -229,7 +239,27 @@ void MainWindow::ApplySettings(const GameOptions& options, SettingsChange change
 }
 
 bool MainWindow::ActionRequested(PlayerControl control) {
-    return keys_.Requested(control);
+    if (control.player != 2 || !ComputerPlays()) {
+        return keys_.Requested(control);
+    }
+    if (computerAction_ == control.action) {
+        computerAction_.reset();
+        return true;
+    }
+    return false;
+}
+
+bool MainWindow::ComputerPlays() const {
+    return game_.options().twoPlayers && game_.options().computerPlaysPlayer2;
+}
+
+void MainWindow::NamePlayer2() {
+    if (player2NamedByPlayers_) {
+        return;
+    }
+    const std::string name = game_.options().computerPlaysPlayer2 ? "Computer" : "Player2";
+    game_.SetPlayerNames(game_.playerName(1), name);
+    player2Name_->setText(QString::fromStdString(name));
 }
 
 void MainWindow::SetTimerEnabled(bool enabled) {

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
+#include "computer/computer_player.h"
 #include "engine/game_window.h"
 #include "engine/snake_game.h"
 #include "settings/option_pictures.h"
@@ -15,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 
@@ -30,7 +32,8 @@ class Sound;
 
 // The main window: the board, the round buttons, the words painted in its
 // background that act as buttons, and the players' panel. It plays the game
-// by feeding the engine ticks and keys and showing what the engine decided.
+// by feeding the engine ticks and the players' actions (keys, pads or the
+// computer) and showing what the engine decided.
 class MainWindow : public QWidget, public GameWindow {
     Q_OBJECT
 public:
@@ -67,6 +70,9 @@ private:
     // Shows the game's scores, power and board.
     void ShowState();
     void ApplySettings(const GameOptions& options, SettingsChange change);
+    bool ComputerPlays() const;
+    // Until the players name player 2, the name says who steers it.
+    void NamePlayer2();
 
     void PauseStep();
     void PauseClicked();
@@ -86,6 +92,10 @@ private:
     // A named child of the window, so that tools measuring the game find it.
     TickClock clock_{this};
     Gamepads pads_;
+    ComputerPlayer computer_{2};
+    // The computer's action for the tick in progress, until the game reads it.
+    std::optional<PlayerAction> computerAction_;
+    bool player2NamedByPlayers_ = false;
     Picture background_;
     ShapedWindow* shape_;
     // The scores the panel shows; none before the first.

@@ -68,6 +68,7 @@ void MainWindow::NamesClicked() {
         return;
     }
     game_.SetPlayerNames(dialog.player1Name().toStdString(), dialog.player2Name().toStdString());
+    player2NamedByPlayers_ = true;
     player1Name_->setText(dialog.player1Name());
     player2Name_->setText(dialog.player2Name());
     raise();

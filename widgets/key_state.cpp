@@ -72,6 +72,11 @@ void KeyState::ReleaseAll() {
     held_.clear();
 }
 
+void KeyState::ForgetPresses(int player) {
+    std::erase_if(pressedSinceQuery_,
+                  [player](PlayerControl control) { return control.player == player; });
+}
+
 std::optional<PlayerControl> KeyState::ControlOf(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {

@@ -35,6 +35,8 @@ public:
     void Press(PlayerControl control);
     void Release(PlayerControl control);
     void ReleaseAll();
+    // The player's presses since the last query no longer count.
+    void ForgetPresses(int player);
 
     // The player's action a key event asks for, if it is a key the game reads.
     static std::optional<PlayerControl> ControlOf(const QKeyEvent& event);
