@@ -6,7 +6,8 @@
 # a window manager: the time from launch to the first painted frame; the CPU
 # of a two-player game at the fastest speed, steered with keys, beside the
 # floor program (a bare Qt window doing the least a snake game can do), at
-# scale 1 and 2 and with a gamepad plugged in; the game's peak memory; the
+# scale 1 and 2, with a gamepad plugged in and with the computer playing
+# player 2; the game's peak memory; the
 # wakeups of a running and a paused game with and without a pad; and the
 # period of its ticks over minutes of steered play, whose mean is the pace
 # the players feel. The game is started as a player starts it: its sound
@@ -34,9 +35,10 @@ work=$(mktemp -d /tmp/zorvik-measure.XXXXXX)
 # Places on the main window and the settings window, in logical pixels.
 setup_hot_spot=(719 201)
 pause_ball=(597 50)
-player_picture=(96 402)
+player_picture=(96 446)
+computer_choice=(364 333)
 fastest_speed=(376 241)
-settings_yes=(147 469)
+settings_yes=(147 513)
 board_probe=(31 34 480 480)
 
 started=()
@@ -154,9 +156,12 @@ steer() {
     done
 }
 
-# Runs a program as the game, with scale factor $scale, labelled $label.
+# Runs a program as the game, with scale factor $scale, labelled $label;
+# player 2 is the second player at the keys, or the computer when the
+# settings choice for two players given is the computer's.
 measure_cpu() {
-    local scale=$1 program=$2 label=$3 key=${3//[^a-z0-9]/_}
+    local scale=$1 program=$2 label=$3 key=${3//[^a-z0-9]/_} two_players=("${player_picture[@]}")
+    [ "${4:-}" = computer ] && two_players=("${computer_choice[@]}")
     QT_SCALE_FACTOR=$scale "$floor" >"$work/floor-$scale.log" 2>&1 &
     floor_pid=$!
     started+=("$floor_pid")
@@ -169,7 +174,7 @@ measure_cpu() {
     click_at "$main_x" "$main_y" "${setup_hot_spot[@]}"
     settings=$(window_of SETTINGS) || fail "the settings window did not open at scale $scale"
     read -r settings_x settings_y <<<"$(origin_of "$settings")"
-    click_at "$settings_x" "$settings_y" "${player_picture[@]}"
+    click_at "$settings_x" "$settings_y" "${two_players[@]}"
     click_at "$settings_x" "$settings_y" "${fastest_speed[@]}"
     read -r red green _ <<<"$(pixel_at $((settings_x + fastest_speed[0] * scale)) $((settings_y + fastest_speed[1] * scale)))"
     ((red > 200 && green < 120)) || fail "the fastest speed segment did not light up at scale $scale"
@@ -221,6 +226,7 @@ measure_cpu() {
 measure_cpu 1 "$game" "scale 1"
 measure_cpu 2 "$game" "scale 2"
 measure_cpu 1 "$with_pad" "scale 1, one gamepad"
+measure_cpu 1 "$game" "scale 1, against the computer" computer
 
 # 3. Wakeups of a paused game: every context switch of its threads in 10 s,
 # without a pad and with one (the pads are looked at while no tick runs).
