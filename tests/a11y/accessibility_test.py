@@ -29,6 +29,7 @@ SETTINGS = (
     + [("push button", "Obstacle tile: *")] * 8
     + [("push button", f"Speed {step}") for step in range(1, 8)]
     + [("push button", "Collide: Yes"), ("push button", "Collide: No"),
+       ("push button", "Player 2: Person"), ("push button", "Player 2: Computer"),
        ("push button", "Players: one"), ("radio button", "Classic game"),
        ("radio button", "Campaign"), ("push button", "Yes"), ("push button", "No")]
 )
