@@ -172,6 +172,27 @@ private slots:
                  "the exit ball did not end the game cleanly; see e2e-game-1x.log");
     }
 
+    // A player alone picks the computer for player 2 with one click in the
+    // settings window; then the green snake moves and eats, no key pressed.
+    void playsAgainstTheComputer() {
+        QVERIFY2(Open(1), "no 801x551 window titled Zorvik; see e2e-game-1x.log");
+        QVERIFY(SetRunning(false));
+        QVERIFY(Click(window_, main_window::kSetupWord.center()));
+        const QString settings = Window(u"SETTINGS"_s);
+        QVERIFY(Click(settings, zorvik::layout::settings::kPlayer2Computer.center()));
+        QVERIFY(Click(settings, zorvik::layout::settings::kYesButton.center()));
+        QVERIFY(SetRunning(true));
+        std::size_t startLength = 0;
+        QVERIFY2(Wait([&] {
+                     const std::size_t length = Look() ? Cells(shot_, green_).size() : 0;
+                     startLength = startLength == 0 ? length : startLength;
+                     return length > startLength;
+                 }),
+                 "the computer's green snake did not eat");
+        QVERIFY(Click(window_, main_window::kExitButton.center()));
+        QVERIFY(game_->waitForFinished(15000));
+    }
+
     // At twice the scale the main window is twice as large in device pixels,
     // shows its pictures' @2x twins, not 1x pixels doubled, and its corners
     // are cut along the smooth outline at the device resolution, not as the
