@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QWidget>
 #include <QWindow>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -17,11 +18,18 @@ namespace zorvik {
 
 namespace {
 
-QStringList IconPictures() {
+// The largest icon a window list or title bar draws; larger ones come from
+// the desktop's icon theme, where the package installs every size.
+constexpr int kLargestWindowIcon = 128;
+
+// The game's icon at each size up to `largest`: ":/icons/icon-<size>.png".
+QStringList IconPictures(int largest = std::numeric_limits<int>::max()) {
     const QDir sizes(u":/icons"_s);
     QStringList pictures;
     for (const QString& name : sizes.entryList(QDir::Files)) {
-        pictures += sizes.filePath(name);
+        if (name.section(u'-', 1).section(u'.', 0, 0).toInt() <= largest) {
+            pictures += sizes.filePath(name);
+        }
     }
     return pictures;
 }
@@ -31,7 +39,7 @@ QStringList IconPictures() {
 class X11WindowIcons : public QObject {
 public:
     explicit X11WindowIcons(QObject& application)
-        : QObject(&application), pictures_(IconPictures()) {}
+        : QObject(&application), pictures_(IconPictures(kLargestWindowIcon)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

@@ -238,7 +238,7 @@ private:
         return Look() && Shows(shot_, kPauseBall, (running ? pause_ : play_)[0]);
     }
     // Whether the window manager finds the game's icon on the window: every
-    // picture of it, each at its size and with its pixels.
+    // picture of it up to 128 pixels, each at its size and with its pixels.
     bool HasGameIcon(const QString& window) {
         const auto listing =
             Run(u"xprop -len 100000000 -notype -id %1 32c _NET_WM_ICON"_s.arg(window));
@@ -257,7 +257,9 @@ private:
             pictures.push_back(picture);
         }
         const QDir icons(u":/icons"_s);
-        const QStringList names = icons.entryList(QDir::Files);
+        const QStringList names = icons.entryList({u"icon-16.*"_s, u"icon-2?.*"_s, u"icon-32.*"_s,
+                                                   u"icon-48.*"_s, u"icon-64.*"_s, u"icon-128.*"_s},
+                                                  QDir::Files);
         return pictures.size() == static_cast<std::size_t>(names.size()) &&
                std::ranges::all_of(names, [&](const QString& name) {
                    const QImage want =
