@@ -7,9 +7,7 @@
 // of a level or of a game, "close" closes the modal window on top, "bite"
 // gives player 1 a score and takes half his power, shown from the next tick.
 #include "app/start_application.h"
-#include "tests/kit/game_access.h"
-#include "ui/main_window.h"
-#include "widgets/picture_book.h"
+#include "tests/kit/opened_game.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -18,17 +16,14 @@
 
 int main(int argc, char* argv[]) {
     const auto app = zorvik::StartApplication(argc, argv);
-    zorvik::PictureBook book;
-    zorvik::MainWindow window(book, 1);
-    window.show();
+    zorvik::testkit::OpenedGame game;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QTextStream lines(stdin);
-    QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
+    QObject::connect(&input, &QSocketNotifier::activated, &game.table, [&] {
         const QString line = lines.readLine();
         if (line == u"bite") {
-            zorvik::testkit::GameAccess access{const_cast<zorvik::SnakeGame&>(window.game())};
-            access.player(1).score = 500;
-            access.player(1).power = 1185;
+            game.access.player(1).score = 500;
+            game.access.player(1).power = 1185;
         } else if (line == u"close") {
             QApplication::activeModalWidget()->close();
         } else if (line == u"level" || line == u"message") {
@@ -40,7 +35,7 @@ int main(int argc, char* argv[]) {
             } else {
                 content.message = zorvik::EndMessage{"Player1", " was bitten to death", {}};
             }
-            window.ShowEndScreen(content);
+            game.table.ShowEndScreen(content);
         } else if (lines.atEnd()) {
             input.setEnabled(false);
         }

@@ -69,10 +69,9 @@ public:
 
     // Starts a private X server with a window manager for the programs
     // launched from then on, on the first free display from
-    // ZORVIK_E2E_DISPLAY_FROM (150); what failed, or nothing. The screen has
-    // room for the main window at twice the scale. The logs are named after
-    // `logs`.
-    QString StartDesktop(const QString& logs) {
+    // ZORVIK_E2E_DISPLAY_FROM (150). The screen has room for the main window
+    // at twice the scale. The logs are named after `logs`.
+    void StartDesktop(const QString& logs) {
         env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         QProcess& desktop = Launch(
             QStringLiteral("\"%1\" %2 1920x1200x24 %3")
@@ -83,11 +82,9 @@ public:
         const QString display = desktop.waitForReadyRead(120000)
                                     ? QString::fromLatin1(desktop.readLine()).trimmed()
                                     : QString();
-        if (!display.startsWith(u':')) {
-            return QStringLiteral("no private display; see %1-display.log").arg(logs);
-        }
+        QVERIFY2(display.startsWith(u':'),
+                 qPrintable(QStringLiteral("no private display; see %1-display.log").arg(logs)));
         env_.insert(QStringLiteral("DISPLAY"), display);
-        return {};
     }
     // The visible window titled `title`: toolkits keep hidden ones by the
     // same name.
@@ -97,11 +94,12 @@ public:
                 timeoutMs);
         return QString::fromLatin1(found.value_or("")).section(u'\n', 0, 0);
     }
-    // Starts the game named by ZORVIK_GAME, its errors into `log`, and finds
-    // its main window.
-    QString OpenGame(const QString& log) {
-        game_ =
-            &Launch(QStringLiteral("\"%1\"").arg(env_.value(QStringLiteral("ZORVIK_GAME"))), log);
+    // Starts the game named by ZORVIK_GAME at `scale`, its errors into a log
+    // named after `logs`, and finds its main window.
+    QString OpenGame(const QString& logs, int scale) {
+        env_.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+        game_ = &Launch(QStringLiteral("\"%1\"").arg(env_.value(QStringLiteral("ZORVIK_GAME"))),
+                        QStringLiteral("%1-game-%2x.log").arg(logs).arg(scale));
         return Window(QStringLiteral("Zorvik"), 90000);
     }
     // Where a window's top left corner lies on the screen.

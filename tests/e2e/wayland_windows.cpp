@@ -5,25 +5,21 @@
 // of it, and, once anything comes on standard input, its settings window,
 // opened with a click on Setup: the Wayland end-to-end test photographs
 // them, as a compositor without input devices lets no one click.
-#include "ui/main_window.h"
-#include "widgets/picture_book.h"
+#include "tests/kit/opened_game.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
-#include <QTest>
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    zorvik::PictureBook book;
-    zorvik::MainWindow window(book, 1);
-    window.SetTimerEnabled(false);
-    window.show();
+    zorvik::testkit::OpenedGame game;
+    game.table.SetTimerEnabled(false);
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
+    QObject::connect(&input, &QSocketNotifier::activated, &game.table, [&] {
         // Once only: the settings window runs an event loop of its own.
         input.setEnabled(false);
-        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("setupWord")), Qt::LeftButton);
+        zorvik::testkit::Click(game.table, QStringLiteral("setupWord"));
     });
     return QApplication::exec();
 }

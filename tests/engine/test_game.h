@@ -4,6 +4,7 @@
 
 #include "engine/snake_game.h"
 #include "tests/kit/game_access.h"
+#include "tests/kit/player_keys.h"
 #include "tests/kit/scripted_window.h"
 
 #include <algorithm>
@@ -21,14 +22,6 @@ inline std::vector<int> LineTo(int head, int dir, int length = 6) {
     }
     return cells;
 }
-
-// The players' keys, by the actions they ask for.
-namespace keys {
-inline constexpr PlayerControl Left{1, PlayerAction::TurnLeft}, Up{1, PlayerAction::TurnUp},
-    Right{1, PlayerAction::TurnRight}, Down{1, PlayerAction::TurnDown},
-    Control{1, PlayerAction::Bite}, A{2, PlayerAction::TurnLeft}, W{2, PlayerAction::TurnUp},
-    D{2, PlayerAction::TurnRight}, S{2, PlayerAction::TurnDown}, Tab{2, PlayerAction::Bite};
-} // namespace keys
 
 inline int ObstacleCount(const SnakeGame& game) {
     return static_cast<int>(

@@ -3,8 +3,7 @@
 // Plays the real game with random input for some minutes and prints what it
 // saw; tests/soak/soak.sh runs it on a private X display and judges it.
 #include "soak_player.h"
-#include "ui/main_window.h"
-#include "widgets/picture_book.h"
+#include "tests/kit/opened_game.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -17,10 +16,8 @@ int main(int argc, char* argv[]) {
     const auto seed = argc > 2 ? QString::fromLocal8Bit(argv[2]).toUInt()
                                : static_cast<std::uint32_t>(
                                      std::chrono::system_clock::now().time_since_epoch().count());
-    zorvik::PictureBook book;
-    zorvik::MainWindow window(book, seed);
-    window.show();
-    const zorvik::soak::SoakPlayer player(window, seed, minutes);
+    zorvik::testkit::OpenedGame game(seed);
+    const zorvik::soak::SoakPlayer player(game.table, seed, minutes);
     QApplication::exec();
 
     const zorvik::soak::SoakReport& r = player.report();

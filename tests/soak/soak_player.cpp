@@ -29,6 +29,7 @@ constexpr qint64 kMinuteMs = 60'000;
 // A dialog the player has been working on for this long without getting out.
 constexpr qint64 kStuckMs = 10'000;
 constexpr int kFastestStep = 6;
+constexpr std::size_t kMostPads = 3;
 
 // Both players' keys, then sound and pause.
 constexpr std::array kPlayerKeys{Qt::Key_Left,    Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
@@ -83,12 +84,21 @@ QString RandomName(std::mt19937& random) {
 
 SoakPlayer::SoakPlayer(MainWindow& window, std::uint32_t seed, int minutes)
     : window_(window), random_(seed), durationMs_(minutes * kMinuteMs) {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    padsAvailable_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     clock_.start();
     steps_.setInterval(kStepMs);
     // Queued: a step that opens a dialog runs its event loop, and a timer
     // never fires again while its own timeout is being handled.
     connect(&steps_, &QTimer::timeout, this, &SoakPlayer::Step, Qt::QueuedConnection);
     steps_.start();
+}
+
+SoakPlayer::~SoakPlayer() {
+    pads_.clear();
+    if (padsAvailable_) {
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    }
 }
 
 void SoakPlayer::Step() {
@@ -140,16 +150,13 @@ void SoakPlayer::ActOnMainWindow() {
     } else if (roll < 750) {
         PressOrReleaseKey();
     } else if (roll < 900) {
-        pads_.Work(random_);
+        WorkPad();
     } else if (roll < 903) {
-        pads_.PlugOrUnplug(random_);
-        report_.padsPlugged = pads_.plugged();
+        PlugOrUnplugPad();
     } else if (roll < 908) {
-        SendKey(window_, QEvent::KeyPress, Qt::Key_M);
-        SendKey(window_, QEvent::KeyRelease, Qt::Key_M);
+        QTest::keyClick(&window_, Qt::Key_M);
     } else if (roll < 911) {
-        SendKey(window_, QEvent::KeyPress, Qt::Key_P);
-        SendKey(window_, QEvent::KeyRelease, Qt::Key_P);
+        QTest::keyClick(&window_, Qt::Key_P);
     } else if (roll < 918) {
         ClickControl(window_, kControls[random_() % kControls.size()]);
     }
@@ -163,6 +170,39 @@ void SoakPlayer::PressOrReleaseKey() {
         heldKeys_.erase(key);
     } else {
         heldKeys_.insert(key);
+    }
+}
+
+// Plugs a pad in or pulls one out; at most three are plugged in at once.
+void SoakPlayer::PlugOrUnplugPad() {
+    if (!padsAvailable_) {
+        return;
+    }
+    const bool plugIn = pads_.empty() || (pads_.size() < kMostPads && random_() % 2 == 0);
+    if (!plugIn) {
+        pads_.erase(pads_.begin() + static_cast<std::ptrdiff_t>(random_() % pads_.size()));
+        return;
+    }
+    auto pad = std::make_unique<testkit::VirtualPad>();
+    if (pad->plugged()) {
+        pads_.push_back(std::move(pad));
+        ++report_.padsPlugged;
+    }
+}
+
+// Moves a stick, the D-pad or a button of a plugged-in pad.
+void SoakPlayer::WorkPad() {
+    if (pads_.empty()) {
+        return;
+    }
+    testkit::VirtualPad& pad = *pads_[random_() % pads_.size()];
+    if (random_() % 3 == 0) {
+        std::uniform_int_distribution<int> travel(SDL_JOYSTICK_AXIS_MIN, SDL_JOYSTICK_AXIS_MAX);
+        pad.Axis(static_cast<SDL_GameControllerAxis>(random_() % SDL_CONTROLLER_AXIS_MAX),
+                 travel(random_));
+    } else {
+        pad.Set(static_cast<SDL_GameControllerButton>(random_() % SDL_CONTROLLER_BUTTON_MAX),
+                random_() % 2 == 1);
     }
 }
 

@@ -2,14 +2,16 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "virtual_pads.h"
+#include "tests/virtual_joystick.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <random>
 #include <set>
+#include <vector>
 
 namespace zorvik {
 class MainWindow;
@@ -41,6 +43,9 @@ class SoakPlayer : public QObject {
     Q_OBJECT
 public:
     SoakPlayer(MainWindow& window, std::uint32_t seed, int minutes);
+    ~SoakPlayer() override;
+    SoakPlayer(const SoakPlayer&) = delete;
+    SoakPlayer& operator=(const SoakPlayer&) = delete;
 
     const SoakReport& report() const { return report_; }
 
@@ -50,6 +55,8 @@ private:
     void ActOnModal(QWidget& modal);
     void PressOrReleaseKey();
     void ClickControl(QWidget& window, const QString& name);
+    void PlugOrUnplugPad();
+    void WorkPad();
     void Finish();
 
     MainWindow& window_;
@@ -57,7 +64,10 @@ private:
     qint64 durationMs_;
     QElapsedTimer clock_;
     QTimer steps_;
-    VirtualPads pads_;
+    // Gamepads that SDL itself simulates, so that the game meets them as it
+    // would meet real ones.
+    bool padsAvailable_ = false;
+    std::vector<std::unique_ptr<testkit::VirtualPad>> pads_;
     std::set<int> heldKeys_;
     QPointer<QWidget> modal_;
     qint64 modalSince_ = 0;

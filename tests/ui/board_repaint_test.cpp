@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 #include "board_pixels.h"
-#include "modal_window.h"
+#include "tests/kit/opened_game.h"
 
 #include "settings/settings_window.h"
 #include "ui/board_view.h"
@@ -53,8 +53,7 @@ class BoardRepaintTest : public QObject {
                                 Qt::Key_Tab,  Qt::Key_Control};
         const unsigned roll = random() % 100;
         if (roll < 3) {
-            Click(main->table.settings(), settings[random() % std::size(settings)]);
-            Click(main->table.settings(), "yesButton");
+            main->Choose({settings[random() % std::size(settings)]});
         } else if (roll == 3) {
             Click(main->table, "newGameWord");
         } else if (roll < 7) {
@@ -80,7 +79,6 @@ private slots:
     // new pictures, must show after every tick what a full repaint shows,
     // having repainted exactly the cells that changed.
     void partialRepaintsShowTheWholeGame() {
-        auto* clock = main->table.findChild<TickClock*>(QStringLiteral("gameClock"));
         Click(main->table.settings(), "playersPicture"); // two players
         Click(main->table.settings(), "campaignOption");
         int endings = 0, stepsWithWalls = 0; // both must come up often
@@ -94,8 +92,7 @@ private slots:
                 // An end screen is dismissed at once; an ending paints the board
                 // halfway through its tick too.
                 const bool ended =
-                    WhileModal([&] { QMetaObject::invokeMethod(clock, "ticked"); }, [](QWidget&) {})
-                        .has_value();
+                    WhileModal([&] { Tick(main->table); }, [](QWidget&) {}).has_value();
                 main->table.SetTimerEnabled(false);
                 QRegion changed;
                 for (int c = 0; c < kCells; ++c) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 #include "board_pixels.h"
-#include "modal_window.h"
+#include "tests/kit/opened_game.h"
 
 #include "ui/board_view.h"
 
@@ -32,13 +32,6 @@ struct Ending {
     std::function<void(OpenedGame&)> setUp;
 };
 
-void Choose(OpenedGame& main, std::initializer_list<const char*> choices) {
-    for (const char* choice : choices) {
-        Click(main.table.settings(), choice);
-    }
-    Click(main.table.settings(), "yesButton");
-}
-
 // Player 1's snake heads right on row 13 to cell 407, where it ends.
 void RightAlongRow13(GameAccess& access) {
     access.Place(1, std::array{400, 401, 402, 403, 404, 405}, kRight);
@@ -54,7 +47,7 @@ const Ending kEndings[] = {
     // Both heads reach cell 407 in the second tick.
     {"collision",
      [](OpenedGame& main) {
-         Choose(main, {"playersPicture", "collideYes"});
+         main.Choose({"playersPicture", "collideYes"});
          RightAlongRow13(main.access);
          main.access.Place(2, std::array{557, 527, 497, 467}, kUp);
          main.access.player(1).score = 300;
@@ -64,7 +57,7 @@ const Ending kEndings[] = {
     // bites the weak player 2 to death in the next tick.
     {"bite to death",
      [](OpenedGame& main) {
-         Choose(main, {"playersPicture"});
+         main.Choose({"playersPicture"});
          RightAlongRow13(main.access);
          main.access.Place(2, std::array{346, 376, 406, 436}, kDown);
          main.access.player(1).score = 300;
@@ -74,13 +67,13 @@ const Ending kEndings[] = {
     // The 25th food of a campaign level is eaten in the first tick.
     {"next level",
      [](OpenedGame& main) {
-         Choose(main, {"campaignOption"});
+         main.Choose({"campaignOption"});
          main.access.OneMealFromTheEnd(1);
      }},
     // The 25th food of level 7, whose walls go at once.
     {"campaign won",
      [](OpenedGame& main) {
-         Choose(main, {"campaignOption"});
+         main.Choose({"campaignOption"});
          main.access.level() = 7;
          main.access.LayObstacles();
          main.access.OneMealFromTheEnd(1);
@@ -109,17 +102,16 @@ private slots:
         QFETCH(int, ending);
         OpenedGame main;
         QVERIFY(QTest::qWaitForWindowExposed(&main.table));
-        auto* clock = main.table.findChild<TickClock*>(QStringLiteral("gameClock"));
         auto& board = *main.table.findChild<BoardView*>();
         kEndings[ending].setUp(main);
         main.table.SetTimerEnabled(false); // only the test ticks
-        QMetaObject::invokeMethod(clock, "ticked");
+        Tick(main.table);
         const QImage ended = PaintedBoard(board);
         const Panel scored = PanelOf(main.table);
 
         QImage behind;
         Panel behindPanel;
-        const bool shown = WhileModal([&] { QMetaObject::invokeMethod(clock, "ticked"); },
+        const bool shown = WhileModal([&] { Tick(main.table); },
                                       [&](QWidget&) {
                                           behind = PaintedBoard(board);
                                           behindPanel = PanelOf(main.table);

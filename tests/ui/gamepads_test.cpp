@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "captured_stderr.h"
 #include "engine/board.h"
-#include "modal_window.h"
+#include "tests/kit/opened_game.h"
 #include "tests/virtual_joystick.h"
 
 #include <QSignalSpy>
@@ -76,7 +76,7 @@ private slots:
         // Back inside the dead zone the stick lets go of the key.
         pad.Stick(0, kInsideDeadZone);
         play.Tick();
-        QVERIFY(!play.table.keyState().Requested(P1Down));
+        QVERIFY(!play.table.keyState().Requested(keys::Down));
         pad.Stick(-kStickFull, kStickFull / 2);
         play.Tick();
         QCOMPARE(play.Heading(1), kLeft);
@@ -93,15 +93,15 @@ private slots:
         play.Tick();
         first.Tap(SDL_CONTROLLER_BUTTON_A);
         play.Idle();
-        QVERIFY(play.table.keyState().Requested(P1Bite));
+        QVERIFY(play.table.keyState().Requested(keys::Control));
         first.Set(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, true);
         play.Idle();
         // Held, it bites at every look.
-        QVERIFY(play.table.keyState().Requested(P1Bite));
-        QVERIFY(play.table.keyState().Requested(P1Bite));
+        QVERIFY(play.table.keyState().Requested(keys::Control));
+        QVERIFY(play.table.keyState().Requested(keys::Control));
         first.Set(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, false);
         play.Idle();
-        QVERIFY(!play.table.keyState().Requested(P1Bite));
+        QVERIFY(!play.table.keyState().Requested(keys::Control));
 
         VirtualPad second;
         play.Tick();
@@ -113,8 +113,8 @@ private slots:
         QCOMPARE(play.Heading(1), playerOneHeading);
         second.Tap(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
         play.Idle();
-        QVERIFY(play.table.keyState().Requested(P2Bite));
-        QVERIFY(!play.table.keyState().Requested(P1Bite));
+        QVERIFY(play.table.keyState().Requested(keys::Tab));
+        QVERIFY(!play.table.keyState().Requested(keys::Control));
     }
 
     // Start does what the pause button does; an unplugged pad pauses a
@@ -194,9 +194,9 @@ private slots:
         play.Tick();
         play.HeadAcross(1);
         odd.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
-        play.table.keyState().Press(P1Down);
+        play.table.keyState().Press(keys::Down);
         play.Tick();
-        play.table.keyState().Release(P1Down);
+        play.table.keyState().Release(keys::Down);
         QCOMPARE(play.Heading(1), kDown);
         const QString text = stderrText.Lines().join(u'\n');
         QVERIFY2(text.contains(QLatin1String("\"Odd stick\"")) &&

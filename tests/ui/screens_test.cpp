@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "modal_window.h"
+#include "tests/kit/opened_game.h"
 
 #include "widgets/shaped_window.h"
 #include "widgets/smooth_outline.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 #include "captured_stderr.h"
-#include "modal_window.h"
+#include "tests/kit/opened_game.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -29,13 +29,19 @@ namespace {
 constexpr int kFramesPerSecond = 24000;
 constexpr auto kHeardWithin = 30ms;
 
-// The samples of an embedded sound, after its 44-byte header.
-Samples Embedded(const char* name) {
-    QFile file(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(name)));
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll().mid(44) : QByteArray();
+// The 16-bit samples of a file, after its first `skip` bytes.
+Samples SamplesIn(const QString& path, int skip = 0) {
+    QFile file(path);
+    const QByteArray bytes =
+        file.open(QIODevice::ReadOnly) ? file.readAll().mid(skip) : QByteArray();
     Samples samples(static_cast<std::size_t>(bytes.size() / 2));
     std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
     return samples;
+}
+
+// The samples of an embedded sound, after its 44-byte header.
+Samples Embedded(const char* name) {
+    return SamplesIn(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(name)), 44);
 }
 
 // Sounds played together, as the mixer adds them.
@@ -50,13 +56,12 @@ Samples Together(const Samples& a, const Samples& b) {
 
 // The game with SDL's disk audio driver, which writes what the device plays
 // into a file of 16-bit samples, one file each time the device opens.
-struct DiskAudio {
+struct DiskAudio : OpenedGame {
     DiskAudio() {
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", file.toLocal8Bit());
-        window.show();
         // The test ticks the game itself.
-        window.SetTimerEnabled(false);
+        table.SetTimerEnabled(false);
         // After the first frame the sound starts SDL's events, not its audio.
         started = QTest::qWaitFor([] { return SDL_WasInit(SDL_INIT_EVENTS) != 0; }, 5000) &&
                   !QFile::exists(file);
@@ -135,16 +140,9 @@ struct DiskAudio {
             [this] { return !DeviceAwake() && SDL_WasInit(SDL_INIT_AUDIO) == 0; }, 5000);
     }
 
-    Samples Written() const {
-        QFile written(file);
-        const QByteArray bytes =
-            written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
-        Samples samples(static_cast<std::size_t>(bytes.size() / 2));
-        std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
-        return samples;
-    }
+    Samples Written() const { return SamplesIn(file); }
 
-    void Tick() { testkit::Tick(window); }
+    void Tick() { testkit::Tick(table); }
     // A tick that ends the game, and the click on its end screen, which runs the timer again.
     // The screen stays up a while, for its sound to be heard before the click.
     void EndingTick() {
@@ -152,7 +150,7 @@ struct DiskAudio {
                    [&](QWidget&) {
                        std::ignore = QTest::qWaitFor([&] { return QFile::exists(file); }, 300);
                    });
-        window.SetTimerEnabled(false);
+        table.SetTimerEnabled(false);
     }
 
     // Ticks into the crash of a snake curled onto itself.
@@ -163,16 +161,13 @@ struct DiskAudio {
     }
 
     void PlayTwoPlayers() {
-        GameOptions options = window.game().options();
+        GameOptions options = game.options();
         options.twoPlayers = true;
         access.game.StartGame(options);
     }
 
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("audio.raw"));
-    PictureBook book;
-    MainWindow window{book, 1};
-    GameAccess access{const_cast<SnakeGame&>(window.game())};
     bool started = false;
 };
 
@@ -201,7 +196,7 @@ private slots:
             audio.access.PutFood(166);
             audio.Tick();
         }));
-        GameOptions campaign = audio.window.game().options();
+        GameOptions campaign = audio.game.options();
         campaign.campaign = true;
         audio.access.game.StartGameOnLevel(campaign, 3);
         QVERIFY(audio.Hears(Embedded("next_level"), [&] {
@@ -215,13 +210,13 @@ private slots:
         DiskAudio audio;
         QVERIFY(audio.started);
         audio.PlayTwoPlayers();
-        QTest::keyPress(&audio.window, Qt::Key_Control);
+        QTest::keyPress(&audio.table, Qt::Key_Control);
         QVERIFY(audio.Hears(Together(Embedded("bite"), Embedded("player1_meal")), [&] {
-            audio.access.cellPictures().at(105) = audio.window.game().boardPictures().blackHead;
+            audio.access.cellPictures().at(105) = audio.game.boardPictures().blackHead;
             audio.access.PutFood(106);
             audio.Tick();
         }));
-        QCOMPARE(audio.window.game().player(2).power, 2270);
+        QCOMPARE(audio.game.player(2).power, 2270);
     }
 
     // M silences what plays and the next sounds, and brings them back; the
@@ -229,23 +224,23 @@ private slots:
     void mTurnsTheSoundOffAndOn() {
         DiskAudio audio;
         QVERIFY(audio.started);
-        QCOMPARE(WindowName(audio.window), u"Zorvik");
-        QTest::keyClick(&audio.window, Qt::Key_M);
-        QCOMPARE(WindowName(audio.window), u"Zorvik, sound off");
+        QCOMPARE(WindowName(audio.table), u"Zorvik");
+        QTest::keyClick(&audio.table, Qt::Key_M);
+        QCOMPARE(WindowName(audio.table), u"Zorvik, sound off");
         QVERIFY(audio.HearsNothing([&] {
             audio.access.PutFood(106);
             audio.Tick();
         }));
         QVERIFY(audio.HearsNothing([&] { audio.Crash(); }));
-        QTest::keyClick(&audio.window, Qt::Key_M);
-        QCOMPARE(WindowName(audio.window), u"Zorvik");
+        QTest::keyClick(&audio.table, Qt::Key_M);
+        QCOMPARE(WindowName(audio.table), u"Zorvik");
         QVERIFY(audio.Hears(Embedded("game_over"), [&] { audio.Crash(); }));
         // It also cuts short a sound that plays.
         QVERIFY(audio.WaitAsleep());
         QFile::remove(audio.file);
         audio.access.PutFood(106);
         audio.Tick();
-        QTest::keyClick(&audio.window, Qt::Key_M);
+        QTest::keyClick(&audio.table, Qt::Key_M);
         QTest::qWait(200);
         QVERIFY(audio.WaitAsleep());
         QVERIFY(std::ranges::count_if(audio.Written(), [](qint16 s) { return s != 0; }) <

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
-#include "modal_window.h"
+#include "tests/kit/opened_game.h"
 
 #include "settings/settings_window.h"
 #include "ui/elided_label.h"
@@ -50,10 +50,10 @@ private slots:
     // yes and no.
     void keysCountAsTheGamePollsThem() {
         const std::tuple<QKeyCombination, PlayerControl, QString> cases[] = {
-            {Qt::Key_Left, P1Left, "P++R-"},      {Qt::Key_Left, P1Left, "PR+-"},
-            {Qt::Key_Up, P1Up, "P+r+p+R-"},       {Qt::Key_Down, P1Down, "P+D-"},
-            {Qt::CTRL | Qt::Key_W, P2Up, "P+R-"}, {Qt::Key_Tab, P2Bite, "P+R-"},
-            {Qt::Key(0x0426), P2Up, "P+R-"}}; // Cyrillic
+            {Qt::Key_Left, keys::Left, "P++R-"},     {Qt::Key_Left, keys::Left, "PR+-"},
+            {Qt::Key_Up, keys::Up, "P+r+p+R-"},      {Qt::Key_Down, keys::Down, "P+D-"},
+            {Qt::CTRL | Qt::Key_W, keys::W, "P+R-"}, {Qt::Key_Tab, keys::Tab, "P+R-"},
+            {Qt::Key(0x0426), keys::W, "P+R-"}}; // Cyrillic
         for (const auto& [combination, control, script] : cases) {
             main.emplace();
             for (const QChar step : script) {
@@ -77,19 +77,17 @@ private slots:
     // a player's key is player 1 biting while player 2 steers, never a
     // shortcut.
     void shortcutsTakeNoPlayersKey() {
-        const std::tuple<QKeyCombination, bool, bool, bool> cases[] = {
-            // key, auto-repeated, then paused, a window opened
+        // key, auto-repeated, then paused, a window opened
+        std::vector<std::tuple<QKeyCombination, bool, bool, bool>> cases = {
             {Qt::Key_P, false, true, false},
             {Qt::CTRL | Qt::Key_P, false, true, false},
             {Qt::Key_Pause, false, true, false},
             {Qt::Key_F1, false, true, true},
-            {Qt::Key_P, true, false, false},
-            {Qt::CTRL | Qt::Key_W, false, false, false},
-            {Qt::CTRL | Qt::Key_A, false, false, false},
-            {Qt::CTRL | Qt::Key_S, false, false, false},
-            {Qt::CTRL | Qt::Key_D, false, false, false},
-            {Qt::CTRL | Qt::Key_Q, false, false, false},
-            {Qt::CTRL | Qt::Key_N, false, false, false}};
+            {Qt::Key_P, true, false, false}};
+        for (const Qt::Key key :
+             {Qt::Key_W, Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_Q, Qt::Key_N}) {
+            cases.emplace_back(Qt::CTRL | key, false, false, false);
+        }
         for (const auto& [combination, autoRepeat, paused, opens] : cases) {
             main.emplace();
             QKeyEvent event(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(),
@@ -109,10 +107,10 @@ private slots:
     // settings must not move the check off Campaign. The game stays paused.
     void keysInTheDialogsNeverSteer() {
         const std::tuple<QString, Qt::Key, PlayerControl> cases[] = {
-            {"player1Name", Qt::Key_Down, P1Down},
-            {"player2Name", Qt::Key_W, P2Up},
-            {"helpButton", Qt::Key_Down, P1Down},
-            {"setupWord", Qt::Key_Left, P1Left}};
+            {"player1Name", Qt::Key_Down, keys::Down},
+            {"player2Name", Qt::Key_W, keys::W},
+            {"helpButton", Qt::Key_Down, keys::Down},
+            {"setupWord", Qt::Key_Left, keys::Left}};
         for (const auto& [opener, key, control] : cases) {
             main.emplace();
             QTest::keyPress(main->table.windowHandle(), Qt::Key_Control);
@@ -130,8 +128,9 @@ private slots:
                 QTest::keyRelease(dialog.windowHandle(), Qt::Key_Control);
             });
             // Control counts once as pressed since the last query, then as released.
-            QVERIFY(main->Paused() && main->table.ActionRequested(P1Bite));
-            QVERIFY2(!main->table.ActionRequested(P1Bite) && !main->table.ActionRequested(control),
+            QVERIFY(main->Paused() && main->table.ActionRequested(keys::Control));
+            QVERIFY2(!main->table.ActionRequested(keys::Control) &&
+                         !main->table.ActionRequested(control),
                      qPrintable(opener));
         }
     }
@@ -327,8 +326,7 @@ private slots:
     // A bar is power / 15 pixels wide: 158 when full (2370), 151 once a bite
     // took 100. Pinned in pixels, as comparing two bars misses a wrong scale.
     void powerBarsShowThePowerInPixels() {
-        Click(main->table.settings(), "playersPicture");
-        Click(main->table.settings(), "yesButton");
+        main->Choose({"playersPicture"});
         main->access.cellPictures().at(main->game.player(1).snake.HeadCell()) =
             main->game.boardPictures().blackHead;
         QTest::keyPress(&main->table, Qt::Key_Control);

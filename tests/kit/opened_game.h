@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tests/kit/game_access.h"
+#include "tests/kit/player_keys.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
@@ -13,14 +14,6 @@
 #include <optional>
 
 namespace zorvik::testkit {
-
-// The actions whose keys the window tests press.
-inline constexpr PlayerControl P1Left{1, PlayerAction::TurnLeft};
-inline constexpr PlayerControl P1Up{1, PlayerAction::TurnUp};
-inline constexpr PlayerControl P1Down{1, PlayerAction::TurnDown};
-inline constexpr PlayerControl P1Bite{1, PlayerAction::Bite};
-inline constexpr PlayerControl P2Up{2, PlayerAction::TurnUp};
-inline constexpr PlayerControl P2Bite{2, PlayerAction::Bite};
 
 // Runs `open`, hands the modal window it shows to `act`, then closes it as the
 // window manager would (hiding it should it refuse) so that `open` returns.
@@ -59,17 +52,24 @@ inline QString Text(QWidget& window, const QString& label) {
     return window.findChild<QWidget*>(label)->property("text").toString();
 }
 
-// The main window as the player sees it, on a fixed seed.
+// The main window as the player sees it, on a fixed seed unless given one.
 struct OpenedGame {
-    OpenedGame() { table.show(); }
+    explicit OpenedGame(std::uint32_t seed = 1) : table(book, seed) { table.show(); }
     // Paused, and the pause button shows play.
     bool Paused() { return !table.TimerEnabled() && Shown(table, "pauseButton") != runningPicture; }
     std::optional<bool> Open(const QString& control, const std::function<void(QWidget&)>& act) {
         return WhileModal([&] { Click(table, control); }, act);
     }
+    // Clicks the choices in the settings window, then Yes: the next game's set-up.
+    void Choose(std::initializer_list<const char*> choices) {
+        for (const char* choice : choices) {
+            Click(table.settings(), choice);
+        }
+        Click(table.settings(), "yesButton");
+    }
 
     PictureBook book;
-    MainWindow table{book, 1};
+    MainWindow table;
     const SnakeGame& game = table.game();
     // Reaches into the window's game to set up positions.
     GameAccess access{const_cast<SnakeGame&>(table.game())};
