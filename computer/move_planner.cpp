@@ -19,12 +19,37 @@ void MarkSnake(const Snake& snake, std::array<std::uint8_t, kCells>& freeAt) {
 
 } // namespace
 
-Plan MovePlanner::Choose(const SnakeGame& game, int player, int turnSteps) {
+int MovePlanner::Choose(const SnakeGame& game, int player, int turnSteps) {
     const Snake& snake = game.player(player).snake;
-    const int dir = snake.directions.at(static_cast<std::size_t>(snake.headIndex));
     MarkBoard(game, player);
+    target_ = game.foodCell();
+    int foodDistance = kUnreachable;
+    const int toFood = BestDirection(snake, turnSteps, foodDistance);
+    if (!game.options().twoPlayers) {
+        return toFood;
+    }
+    // Player 1 eats first when both heads reach the food together.
+    const int otherDistance = DistanceThroughWalls(game.player(3 - player).snake.HeadCell());
+    const bool losesRace =
+        otherDistance < foodDistance || (otherDistance == foodDistance && player == 2);
+    if (!losesRace) {
+        return toFood;
+    }
+    // Trailing the winner to the food leaves it behind the winner for the
+    // next food too. It waits instead in the middle rows of the band the
+    // food is placed in, in the food's column and an odd number of rows from
+    // it, so that no next food lies as near to both and more of the band
+    // lies nearer to it than to the winner.
+    const int food = game.foodCell();
+    const int row = (food / kColumns + kRows / 2) % 2 == 0 ? kRows / 2 - 1 : kRows / 2;
+    const int wait = row * kColumns + food % kColumns;
+    target_ = freeAt_[static_cast<std::size_t>(wait)] == kNeverFree ? food : wait;
+    return BestDirection(snake, turnSteps, foodDistance);
+}
 
-    Plan plan{dir, false};
+int MovePlanner::BestDirection(const Snake& snake, int turnSteps, int& targetDistance) {
+    const int dir = snake.directions.at(static_cast<std::size_t>(snake.headIndex));
+    int bestDirection = dir;
     Judgement best;
     bool first = true;
     for (int d : kDirections) {
@@ -33,20 +58,51 @@ Plan MovePlanner::Choose(const SnakeGame& game, int player, int turnSteps) {
         }
         Judgement judgement = Judge(snake.HeadCell(), d, d == dir ? 1 : turnSteps);
         judgement.straight = d == dir;
-        if (judgement.straight) {
-            plan.straightIsSafe = judgement.survives && judgement.roomy && judgement.clear;
-        }
         if (first || Better(judgement, best)) {
             best = judgement;
-            plan.direction = d;
+            bestDirection = d;
             first = false;
         }
     }
-    return plan;
+    targetDistance = best.survives ? best.targetDistance : kUnreachable;
+    return bestDirection;
+}
+
+// The moves from `cell` to the target with only the walls in the way.
+int MovePlanner::DistanceThroughWalls(int cell) {
+    NewSearch();
+    std::size_t next = 0;
+    std::size_t end = 0;
+    queue_[end] = static_cast<std::int16_t>(cell);
+    arrival_[end++] = 0;
+    seen_[static_cast<std::size_t>(cell)] = stamp_;
+    while (next < end) {
+        const int c = queue_[next];
+        const int t = arrival_[next++];
+        if (c == target_) {
+            return t;
+        }
+        for (const std::int16_t n : kNeighbours[static_cast<std::size_t>(c)]) {
+            const auto at = static_cast<std::size_t>(n);
+            if (seen_[at] != stamp_ && freeAt_[at] != kNeverFree) {
+                seen_[at] = stamp_;
+                queue_[end] = n;
+                arrival_[end++] = static_cast<std::int16_t>(t + 1);
+            }
+        }
+    }
+    return kUnreachable;
+}
+
+void MovePlanner::NewSearch() {
+    if (++stamp_ == 0) {
+        seen_.fill(0);
+        stamp_ = 1;
+    }
 }
 
 // Survival first, then room for the whole snake, then keeping clear of the
-// other head, then the food; going on as now breaks a tie.
+// other head, then the target; going on as now breaks a tie.
 bool MovePlanner::Better(const Judgement& a, const Judgement& b) {
     if (a.survives != b.survives) {
         return a.survives;
@@ -63,8 +119,8 @@ bool MovePlanner::Better(const Judgement& a, const Judgement& b) {
     if (!a.roomy && a.room != b.room) {
         return a.room > b.room;
     }
-    if (a.foodDistance != b.foodDistance) {
-        return a.foodDistance < b.foodDistance;
+    if (a.targetDistance != b.targetDistance) {
+        return a.targetDistance < b.targetDistance;
     }
     return a.straight && !b.straight;
 }
@@ -76,7 +132,6 @@ void MovePlanner::MarkBoard(const SnakeGame& game, int player) {
     }
     const Snake& own = game.player(player).snake;
     MarkSnake(own, freeAt_);
-    food_ = game.foodCell();
     length_ = own.headIndex + 1;
 
     otherHeadNext_.fill(-1);
@@ -108,8 +163,8 @@ MovePlanner::Judgement MovePlanner::Judge(int head, int dir, int steps) {
             judgement.stepsSurvived = step - 1;
             return judgement;
         }
-        if (cell == food_ && judgement.foodDistance == kUnreachable) {
-            judgement.foodDistance = step;
+        if (cell == target_ && judgement.targetDistance == kUnreachable) {
+            judgement.targetDistance = step;
         }
     }
     judgement.survives = true;
@@ -120,12 +175,9 @@ MovePlanner::Judgement MovePlanner::Judge(int head, int dir, int steps) {
 
 // A breadth-first search by arrival time from `cell`, reached after `time`
 // moves: it counts the cells the snake can still reach, stopping once they
-// hold the whole snake and the food is found.
+// hold the whole snake and the target is found.
 void MovePlanner::Flood(int cell, int time, Judgement& judgement) {
-    if (++stamp_ == 0) {
-        seen_.fill(0);
-        stamp_ = 1;
-    }
+    NewSearch();
     std::size_t next = 0;
     std::size_t end = 0;
     const auto reach = [&](int c, int t) {
@@ -142,11 +194,11 @@ void MovePlanner::Flood(int cell, int time, Judgement& judgement) {
         ++next;
         const std::uint8_t freeAt = freeAt_[static_cast<std::size_t>(c)];
         tailReached = tailReached || (freeAt > 0 && freeAt != kNeverFree);
-        if (c == food_) {
-            judgement.foodDistance = std::min(judgement.foodDistance, t);
+        if (c == target_) {
+            judgement.targetDistance = std::min(judgement.targetDistance, t);
         }
         const bool roomy = tailReached || static_cast<int>(end) >= length_;
-        if (roomy && judgement.foodDistance != kUnreachable) {
+        if (roomy && judgement.targetDistance != kUnreachable) {
             break;
         }
         for (const std::int16_t n : kNeighbours[static_cast<std::size_t>(c)]) {

@@ -9,14 +9,6 @@
 
 namespace zorvik::computer {
 
-// The way a snake should head from this tick on.
-struct Plan {
-    int direction = kRight;
-    // Going on as now is neither deadly nor shuts the snake in, so a bite
-    // in place of a turn costs nothing.
-    bool straightIsSafe = false;
-};
-
 // Weighs the directions a snake may take by what a player sees: the walls,
 // both snakes (the other one only when the snakes collide) and the food. A
 // cell of a body counts as free from the move in which its segment will have
@@ -24,9 +16,10 @@ struct Plan {
 // kept between choices, so that a choice allocates nothing.
 class MovePlanner {
 public:
-    // `turnSteps`: the moves a turn commits the snake to, before it may act
-    // again.
-    Plan Choose(const SnakeGame& game, int player, int turnSteps);
+    // The direction `player`'s snake should head in from this tick on, to
+    // the food unless the other snake will reach it first. `turnSteps`: the
+    // moves a turn commits the snake to, before it may act again.
+    int Choose(const SnakeGame& game, int player, int turnSteps);
 
 private:
     struct Judgement {
@@ -37,7 +30,7 @@ private:
         // Out of the cells the other head may take in the next move.
         bool clear = true;
         int room = 0;
-        int foodDistance = kUnreachable;
+        int targetDistance = kUnreachable;
         bool straight = false;
     };
     static constexpr int kUnreachable = 1 << 20;
@@ -45,6 +38,11 @@ private:
 
     static bool Better(const Judgement& a, const Judgement& b);
     void MarkBoard(const SnakeGame& game, int player);
+    // Judges every direction the snake may take; the best, and its distance
+    // to the target.
+    int BestDirection(const Snake& snake, int turnSteps, int& targetDistance);
+    int DistanceThroughWalls(int cell);
+    void NewSearch();
     Judgement Judge(int head, int dir, int steps);
     void Flood(int cell, int time, Judgement& judgement);
     bool NearOtherHead(int cell) const;
@@ -54,7 +52,8 @@ private:
     std::array<std::uint8_t, kCells> freeAt_{};
     // The cells the other head may enter next, or -1.
     std::array<int, 4> otherHeadNext_{};
-    int food_ = 0;
+    // The food, or the cell to wait at for the next one.
+    int target_ = 0;
     int length_ = 0;
 
     std::array<std::uint32_t, kCells> seen_{};
