@@ -22,9 +22,9 @@ void MarkSnake(const Snake& snake, std::array<std::uint8_t, kCells>& freeAt) {
 int MovePlanner::Choose(const SnakeGame& game, int player, int turnSteps) {
     const Snake& snake = game.player(player).snake;
     MarkBoard(game, player);
-    target_ = game.foodCell();
+    food_ = game.foodCell();
     int foodDistance = kUnreachable;
-    const int toFood = BestDirection(snake, turnSteps, foodDistance);
+    const int toFood = BestDirection(snake, turnSteps, foodDistance, std::nullopt);
     if (!game.options().twoPlayers) {
         return toFood;
     }
@@ -36,18 +36,13 @@ int MovePlanner::Choose(const SnakeGame& game, int player, int turnSteps) {
         return toFood;
     }
     // Trailing the winner to the food leaves it behind the winner for the
-    // next food too. It waits instead in the middle rows of the band the
-    // food is placed in, in the food's column and an odd number of rows from
-    // it, so that no next food lies as near to both and more of the band
-    // lies nearer to it than to the winner.
-    const int food = game.foodCell();
-    const int row = (food / kColumns + kRows / 2) % 2 == 0 ? kRows / 2 - 1 : kRows / 2;
-    const int wait = row * kColumns + food % kColumns;
-    target_ = freeAt_[static_cast<std::size_t>(wait)] == kNeverFree ? food : wait;
-    return BestDirection(snake, turnSteps, foodDistance);
+    // next food too. It heads instead where more of the cells that food may
+    // take lie nearer to it than to this food, where the winner will be.
+    return BestDirection(snake, turnSteps, foodDistance, Winner{game.foodCell(), player == 1});
 }
 
-int MovePlanner::BestDirection(const Snake& snake, int turnSteps, int& targetDistance) {
+int MovePlanner::BestDirection(const Snake& snake, int turnSteps, int& foodDistance,
+                               std::optional<Winner> winner) {
     const int dir = snake.directions.at(static_cast<std::size_t>(snake.headIndex));
     int bestDirection = dir;
     Judgement best;
@@ -56,7 +51,7 @@ int MovePlanner::BestDirection(const Snake& snake, int turnSteps, int& targetDis
         if (d == Reverse(dir)) {
             continue;
         }
-        Judgement judgement = Judge(snake.HeadCell(), d, d == dir ? 1 : turnSteps);
+        Judgement judgement = Judge(snake.HeadCell(), d, d == dir ? 1 : turnSteps, winner);
         judgement.straight = d == dir;
         if (first || Better(judgement, best)) {
             best = judgement;
@@ -64,11 +59,40 @@ int MovePlanner::BestDirection(const Snake& snake, int turnSteps, int& targetDis
             first = false;
         }
     }
-    targetDistance = best.survives ? best.targetDistance : kUnreachable;
+    foodDistance = best.survives ? best.aim : kUnreachable;
     return bestDirection;
 }
 
-// The moves from `cell` to the target with only the walls in the way.
+// The cells food may take that lie nearer to `cell` than to the winner's,
+// by rows and columns on the wrapped board; player 1 also wins a tie.
+int MovePlanner::NearerShare(int cell, Winner winner) {
+    const auto apart = [](int a, int b, int size) {
+        const int d = a > b ? a - b : b - a;
+        return std::min(d, size - d);
+    };
+    const int winnerRow = winner.cell / kColumns;
+    const int winnerColumn = winner.cell % kColumns;
+    // A cell is nearer when its lead in rows outweighs the winner's in columns.
+    std::array<int, kRows> rowLead{};
+    std::array<int, kColumns> columnLag{};
+    for (int r = 0; r < kRows; ++r) {
+        rowLead[static_cast<std::size_t>(r)] =
+            apart(winnerRow, r, kRows) - apart(cell / kColumns, r, kRows);
+    }
+    for (int c = 0; c < kColumns; ++c) {
+        columnLag[static_cast<std::size_t>(c)] =
+            apart(cell % kColumns, c, kColumns) - apart(winnerColumn, c, kColumns);
+    }
+    int share = 0;
+    for (int c = kFirstFoodCell; c <= kLastFoodCell; ++c) {
+        const int lead = rowLead[static_cast<std::size_t>(c / kColumns)];
+        const int lag = columnLag[static_cast<std::size_t>(c % kColumns)];
+        share += lead > lag || (winner.mineOnATie && lead == lag) ? 1 : 0;
+    }
+    return share;
+}
+
+// The moves from `cell` to the food with only the walls in the way.
 int MovePlanner::DistanceThroughWalls(int cell) {
     NewSearch();
     std::size_t next = 0;
@@ -79,7 +103,7 @@ int MovePlanner::DistanceThroughWalls(int cell) {
     while (next < end) {
         const int c = queue_[next];
         const int t = arrival_[next++];
-        if (c == target_) {
+        if (c == food_) {
             return t;
         }
         for (const std::int16_t n : kNeighbours[static_cast<std::size_t>(c)]) {
@@ -102,7 +126,7 @@ void MovePlanner::NewSearch() {
 }
 
 // Survival first, then room for the whole snake, then keeping clear of the
-// other head, then the target; going on as now breaks a tie.
+// other head, then the aim; going on as now breaks a tie.
 bool MovePlanner::Better(const Judgement& a, const Judgement& b) {
     if (a.survives != b.survives) {
         return a.survives;
@@ -119,8 +143,8 @@ bool MovePlanner::Better(const Judgement& a, const Judgement& b) {
     if (!a.roomy && a.room != b.room) {
         return a.room > b.room;
     }
-    if (a.targetDistance != b.targetDistance) {
-        return a.targetDistance < b.targetDistance;
+    if (a.aim != b.aim) {
+        return a.aim < b.aim;
     }
     return a.straight && !b.straight;
 }
@@ -154,7 +178,8 @@ bool MovePlanner::NearOtherHead(int cell) const {
 }
 
 // Follows `dir` for `steps` moves, then floods the space the snake is left in.
-MovePlanner::Judgement MovePlanner::Judge(int head, int dir, int steps) {
+MovePlanner::Judgement MovePlanner::Judge(int head, int dir, int steps,
+                                          std::optional<Winner> winner) {
     Judgement judgement;
     int cell = head;
     for (int step = 1; step <= steps; ++step) {
@@ -163,19 +188,25 @@ MovePlanner::Judgement MovePlanner::Judge(int head, int dir, int steps) {
             judgement.stepsSurvived = step - 1;
             return judgement;
         }
-        if (cell == target_ && judgement.targetDistance == kUnreachable) {
-            judgement.targetDistance = step;
+        if (cell == food_ && judgement.aim == kUnreachable) {
+            judgement.aim = step;
         }
     }
     judgement.survives = true;
     judgement.clear = !NearOtherHead(Step(head, dir));
+    if (winner) {
+        judgement.aim = 0; // the flood then measures only the room
+        Flood(cell, steps, judgement);
+        judgement.aim = -NearerShare(cell, *winner);
+        return judgement;
+    }
     Flood(cell, steps, judgement);
     return judgement;
 }
 
 // A breadth-first search by arrival time from `cell`, reached after `time`
 // moves: it counts the cells the snake can still reach, stopping once they
-// hold the whole snake and the target is found.
+// hold the whole snake and the food is found.
 void MovePlanner::Flood(int cell, int time, Judgement& judgement) {
     NewSearch();
     std::size_t next = 0;
@@ -194,11 +225,11 @@ void MovePlanner::Flood(int cell, int time, Judgement& judgement) {
         ++next;
         const std::uint8_t freeAt = freeAt_[static_cast<std::size_t>(c)];
         tailReached = tailReached || (freeAt > 0 && freeAt != kNeverFree);
-        if (c == target_) {
-            judgement.targetDistance = std::min(judgement.targetDistance, t);
+        if (c == food_) {
+            judgement.aim = std::min(judgement.aim, t);
         }
         const bool roomy = tailReached || static_cast<int>(end) >= length_;
-        if (roomy && judgement.targetDistance != kUnreachable) {
+        if (roomy && judgement.aim != kUnreachable) {
             break;
         }
         for (const std::int16_t n : kNeighbours[static_cast<std::size_t>(c)]) {

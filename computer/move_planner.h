@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace zorvik::computer {
 
@@ -30,20 +31,34 @@ private:
         // Out of the cells the other head may take in the next move.
         bool clear = true;
         int room = 0;
-        int targetDistance = kUnreachable;
+        // How far the move leaves the snake from its aim: the moves to the
+        // food, or while it waits for the next food, minus the cells that food
+        // may take that lie nearer to it than to the winner of this one.
+        int aim = kUnreachable;
         bool straight = false;
     };
+    // The snake that will eat the food: where it will be, and whether a tie
+    // for the next food goes to this snake.
+    struct Winner {
+        int cell = 0;
+        bool mineOnATie = false;
+    };
     static constexpr int kUnreachable = 1 << 20;
+    // The cells food is placed in, as a player soon sees.
+    static constexpr int kFirstFoodCell = 100;
+    static constexpr int kLastFoodCell = 799;
     static constexpr std::uint8_t kNeverFree = 255;
 
     static bool Better(const Judgement& a, const Judgement& b);
     void MarkBoard(const SnakeGame& game, int player);
-    // Judges every direction the snake may take; the best, and its distance
-    // to the target.
-    int BestDirection(const Snake& snake, int turnSteps, int& targetDistance);
+    // Judges every direction the snake may take, aiming at the food or, given
+    // a winner, at the next food; the best, and its distance to the food.
+    int BestDirection(const Snake& snake, int turnSteps, int& foodDistance,
+                      std::optional<Winner> winner);
     int DistanceThroughWalls(int cell);
     void NewSearch();
-    Judgement Judge(int head, int dir, int steps);
+    Judgement Judge(int head, int dir, int steps, std::optional<Winner> winner);
+    static int NearerShare(int cell, Winner winner);
     void Flood(int cell, int time, Judgement& judgement);
     bool NearOtherHead(int cell) const;
 
@@ -52,8 +67,8 @@ private:
     std::array<std::uint8_t, kCells> freeAt_{};
     // The cells the other head may enter next, or -1.
     std::array<int, 4> otherHeadNext_{};
-    // The food, or the cell to wait at for the next one.
-    int target_ = 0;
+    // The food cell.
+    int food_ = 0;
     int length_ = 0;
 
     std::array<std::uint32_t, kCells> seen_{};
