@@ -32,12 +32,14 @@ int MovePlanner::Choose(const SnakeGame& game, int player, int turnSteps) {
     const int otherDistance = DistanceThroughWalls(game.player(3 - player).snake.HeadCell());
     const bool losesRace =
         otherDistance < foodDistance || (otherDistance == foodDistance && player == 2);
-    if (!losesRace) {
+    // Trailing the winner to the food leaves it behind the winner for the
+    // next food too, but where the snakes pass through each other it runs
+    // along the winner's body and bites it at every step. Where they
+    // collide it heads instead where more of the cells the next food may
+    // take lie nearer to it than to this food, where the winner will be.
+    if (!losesRace || !game.options().snakesCollide) {
         return toFood;
     }
-    // Trailing the winner to the food leaves it behind the winner for the
-    // next food too. It heads instead where more of the cells that food may
-    // take lie nearer to it than to this food, where the winner will be.
     return BestDirection(snake, turnSteps, foodDistance, Winner{game.foodCell(), player == 1});
 }
 
