@@ -25,19 +25,18 @@ int MovePlanner::Choose(const SnakeGame& game, int player, int turnSteps) {
     food_ = game.foodCell();
     int foodDistance = kUnreachable;
     const int toFood = BestDirection(snake, turnSteps, foodDistance, std::nullopt);
-    if (!game.options().twoPlayers) {
+    // Trailing the winner of a race for the food leaves a snake behind the
+    // winner for the next food too. Where the snakes pass through each other
+    // that is worth it: it runs along the winner's body and bites it at every
+    // step. Where they collide it heads instead where more of the cells the
+    // next food may take lie nearer to it than to this food, where the winner
+    // will be.
+    if (!game.options().twoPlayers || !game.options().snakesCollide) {
         return toFood;
     }
     // Player 1 eats first when both heads reach the food together.
     const int otherDistance = DistanceThroughWalls(game.player(3 - player).snake.HeadCell());
-    const bool losesRace =
-        otherDistance < foodDistance || (otherDistance == foodDistance && player == 2);
-    // Trailing the winner to the food leaves it behind the winner for the
-    // next food too, but where the snakes pass through each other it runs
-    // along the winner's body and bites it at every step. Where they
-    // collide it heads instead where more of the cells the next food may
-    // take lie nearer to it than to this food, where the winner will be.
-    if (!losesRace || !game.options().snakesCollide) {
+    if (otherDistance > foodDistance || (otherDistance == foodDistance && player == 1)) {
         return toFood;
     }
     return BestDirection(snake, turnSteps, foodDistance, Winner{game.foodCell(), player == 1});

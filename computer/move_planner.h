@@ -17,9 +17,10 @@ namespace zorvik::computer {
 // kept between choices, so that a choice allocates nothing.
 class MovePlanner {
 public:
-    // The direction `player`'s snake should head in from this tick on, to
-    // the food unless the other snake will reach it first. `turnSteps`: the
-    // moves a turn commits the snake to, before it may act again.
+    // The direction `player`'s snake should head in from this tick on: to
+    // the food, unless the snakes collide and the other will reach it first.
+    // `turnSteps`: the moves a turn commits the snake to, before it may act
+    // again.
     int Choose(const SnakeGame& game, int player, int turnSteps);
 
 private:
