@@ -68,10 +68,12 @@ soak:
 bench:
 	@tools/ensure-deps.sh test
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_BENCH=ON
-	cmake --build $(BUILD) --target zorvik_bench zorvik_bench_hidpi
+	cmake --build $(BUILD) --target zorvik_bench zorvik_bench_hidpi zorvik_tournament
 	./$(BUILD)/bench/zorvik_bench $(BENCH_FLAGS)
 	@echo "The window benchmarks on a 200 % screen:"
 	./$(BUILD)/bench/zorvik_bench_hidpi --benchmark_filter=Repaint $(BENCH_FLAGS)
+	@echo "The computer opponent's tournament:"
+	./$(BUILD)/bench/tournament/zorvik_tournament
 
 # Times the Release game on a private X display: first frame, CPU beside the
 # floor program at scale 1 and 2 and with a gamepad, memory, the wakeups of

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
+#include "computer/computer_player.h"
 #include "engine/snake_game.h"
 #include "tests/kit/game_access.h"
 
@@ -93,6 +94,20 @@ void BM_TickLongestSnakesLevelSeven(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TickLongestSnakesLevelSeven)->UseManualTime();
+
+// The computer's choice for player 2 in the same position, with the snakes
+// passing through each other (0) or colliding (1). The choice leaves the
+// game as it is, so one game serves every iteration.
+void BM_ComputerChoiceLongestSnakesLevelSeven(benchmark::State& state) {
+    IdleWindow window;
+    SnakeGame game = LongestSnakesAtLevelSeven(window);
+    game.SetSnakesCollide(state.range(0) != 0);
+    ComputerPlayer computer(2);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(computer.ChooseAction(game));
+    }
+}
+BENCHMARK(BM_ComputerChoiceLongestSnakesLevelSeven)->Arg(0)->Arg(1);
 
 // Laying the level 7 layout: clearing, laying and painting the obstacles.
 void BM_LayObstaclesLevelSeven(benchmark::State& state) {

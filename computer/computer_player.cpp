@@ -43,14 +43,15 @@ std::optional<PlayerAction> ComputerPlayer::ChooseAction(const SnakeGame& game) 
     }
     // A turn holds until the next action is allowed.
     const int turnSteps = (kQuickestGap + interval - 1) / interval;
-    const computer::Plan plan = planner_.Choose(game, player_, turnSteps);
+    const int direction = planner_.Choose(game, player_, turnSteps);
 
+    // A bite takes the place of a turn only when it kills.
     std::optional<PlayerAction> action;
     const bool killingBite = game.player(3 - player_).power <= kDeadlyPower;
-    if (MayBite(game, snake) && (plan.direction == dir || plan.straightIsSafe || killingBite)) {
+    if (MayBite(game, snake) && (direction == dir || killingBite)) {
         action = PlayerAction::Bite;
-    } else if (plan.direction != dir) {
-        action = TurnTo(plan.direction);
+    } else if (direction != dir) {
+        action = TurnTo(direction);
     }
     if (action) {
         sinceAction_ = 0;

@@ -6,16 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace zorvik::computer {
-
-// The way a snake should head from this tick on.
-struct Plan {
-    int direction = kRight;
-    // Going on as now is neither deadly nor shuts the snake in, so a bite
-    // in place of a turn costs nothing.
-    bool straightIsSafe = false;
-};
 
 // Weighs the directions a snake may take by what a player sees: the walls,
 // both snakes (the other one only when the snakes collide) and the food. A
@@ -24,9 +17,11 @@ struct Plan {
 // kept between choices, so that a choice allocates nothing.
 class MovePlanner {
 public:
+    // The direction `player`'s snake should head in from this tick on: to
+    // the food, unless the snakes collide and the other will reach it first.
     // `turnSteps`: the moves a turn commits the snake to, before it may act
     // again.
-    Plan Choose(const SnakeGame& game, int player, int turnSteps);
+    int Choose(const SnakeGame& game, int player, int turnSteps);
 
 private:
     struct Judgement {
@@ -37,15 +32,34 @@ private:
         // Out of the cells the other head may take in the next move.
         bool clear = true;
         int room = 0;
-        int foodDistance = kUnreachable;
+        // How far the move leaves the snake from its aim: the moves to the
+        // food, or while it waits for the next food, minus the cells that food
+        // may take that lie nearer to it than to the winner of this one.
+        int aim = kUnreachable;
         bool straight = false;
     };
+    // The snake that will eat the food: where it will be, and whether a tie
+    // for the next food goes to this snake.
+    struct Winner {
+        int cell = 0;
+        bool mineOnATie = false;
+    };
     static constexpr int kUnreachable = 1 << 20;
+    // The cells food is placed in, as a player soon sees.
+    static constexpr int kFirstFoodCell = 100;
+    static constexpr int kLastFoodCell = 799;
     static constexpr std::uint8_t kNeverFree = 255;
 
     static bool Better(const Judgement& a, const Judgement& b);
     void MarkBoard(const SnakeGame& game, int player);
-    Judgement Judge(int head, int dir, int steps);
+    // Judges every direction the snake may take, aiming at the food or, given
+    // a winner, at the next food; the best, and its distance to the food.
+    int BestDirection(const Snake& snake, int turnSteps, int& foodDistance,
+                      std::optional<Winner> winner);
+    int DistanceThroughWalls(int cell);
+    void NewSearch();
+    Judgement Judge(int head, int dir, int steps, std::optional<Winner> winner);
+    static int NearerShare(int cell, Winner winner);
     void Flood(int cell, int time, Judgement& judgement);
     bool NearOtherHead(int cell) const;
 
@@ -54,6 +68,7 @@ private:
     std::array<std::uint8_t, kCells> freeAt_{};
     // The cells the other head may enter next, or -1.
     std::array<int, 4> otherHeadNext_{};
+    // The food cell.
     int food_ = 0;
     int length_ = 0;
 

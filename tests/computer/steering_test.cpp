@@ -77,13 +77,18 @@ TEST(ComputerSteering, neverAsksForTheReverseOrTheCurrentDirection) {
     EXPECT_NE(choice, PlayerAction::TurnUp);
 }
 
-// Food one step across each edge of the open board is one step away.
+// Food one step across each edge of the open board is one step away, and a
+// body beyond the edge lies where the wrap puts it.
 TEST(ComputerSteering, wrapsRoundTheBoardEdges) {
     ExpectChoices({
         {"across the top", LineTo(At(0, 5), kLeft), kLeft, At(29, 5), PlayerAction::TurnUp},
         {"across the bottom", LineTo(At(29, 5), kRight), kRight, At(0, 5), PlayerAction::TurnDown},
         {"across the left", LineTo(At(5, 0), kUp), kUp, At(5, 29), PlayerAction::TurnLeft},
-        {"across the right", LineTo(At(5, 29), kDown), kDown, At(5, 0), PlayerAction::TurnRight},
+        {"across the right, its body below",
+         {At(6, 2), At(6, 1), At(6, 0), At(6, 29), At(5, 29)},
+         kUp,
+         At(5, 0),
+         PlayerAction::TurnRight},
     });
 }
 

@@ -7,6 +7,7 @@
 // tick.
 #include "invariants.h"
 
+#include "computer/computer_player.h"
 #include "engine/snake_game.h"
 #include "tests/kit/scripted_window.h"
 #include "tests/kit/wrapped_board.h"
@@ -14,9 +15,11 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -187,11 +190,20 @@ private:
             break;
         }
         case 4: {
-            const auto bites = static_cast<std::uint16_t>(input_.ConsumeIntegralInRange(0, 3));
-            const auto biteActions = static_cast<std::uint16_t>((bites & 1U ? 1U << 4 : 0U) |
-                                                                (bites & 2U ? 1U << 9 : 0U));
+            // Bits 0 and 1 hold player 1's and 2's bite, bits 2 and 3 give
+            // player 1 and 2 to the computer.
+            const auto choice = static_cast<std::uint16_t>(input_.ConsumeIntegralInRange(0, 15));
+            const auto biteActions = static_cast<std::uint16_t>((choice & 1U ? 1U << 4 : 0U) |
+                                                                (choice & 2U ? 1U << 9 : 0U));
+            const std::array<bool, 2> computerPlays{(choice & 4U) != 0, (choice & 8U) != 0};
             for (int n = input_.ConsumeIntegralInRange(1, 1000); n > 0; --n) {
-                Tick(ChaseFood(game_, biteActions));
+                const std::uint16_t chased = ChaseFood(game_, biteActions);
+                std::uint16_t held = 0;
+                for (std::size_t k = 0; k < kActions.size(); ++k) {
+                    const bool fromComputer = computerPlays.at(k < 5 ? 0 : 1);
+                    held |= static_cast<std::uint16_t>(fromComputer ? 0U : chased & (1U << k));
+                }
+                Tick(held, computerPlays);
             }
             break;
         }
@@ -264,8 +276,42 @@ private:
         }
     }
 
-    void Tick(std::uint16_t actions) {
+    // The computer's action for `number`, checked against the rules it
+    // keeps: a turn that acts, a bite only with a black head, and at most
+    // one action in any 100 ms of the ticks it is asked in.
+    void AskComputer(int number) {
+        const auto at = static_cast<std::size_t>(number - 1);
+        int& since = sinceComputerAction_.at(at);
+        since += window_.interval;
+        const std::optional<PlayerAction> action = computers_.at(at).ChooseAction(game_);
+        if (!action) {
+            return;
+        }
+        Require(since >= 100, "the computer acted twice within 100 ms");
+        since = 0;
+        const Snake& snake = game_.player(number).snake;
+        const int dir = snake.directions.at(static_cast<std::size_t>(snake.headIndex));
+        if (*action == PlayerAction::Bite) {
+            Require(game_.cellPictures().at(static_cast<std::size_t>(snake.HeadCell())) ==
+                        game_.boardPictures().blackHead,
+                    "the computer bit without a black head");
+        } else {
+            constexpr std::array<int, 4> kTurned{kLeft, kUp, kRight, kDown};
+            const int turned = kTurned.at(static_cast<std::size_t>(*action));
+            Require((turned > kLeft) != (dir > kLeft),
+                    "the computer asked for a turn that cannot act");
+        }
+        window_.taps.insert({number, *action});
+    }
+
+    void Tick(std::uint16_t actions, std::array<bool, 2> computerPlays = {}) {
         Hold(actions);
+        window_.taps.clear();
+        for (int number : {1, 2}) {
+            if (computerPlays.at(static_cast<std::size_t>(number - 1))) {
+                AskComputer(number);
+            }
+        }
         window_.shown.clear();
         const std::array<Player, 2> before{game_.player(1), game_.player(2)};
         ended_ = false;
@@ -325,6 +371,8 @@ private:
     bool ended_ = false;
     bool staleCellsMayShow_ = false;
     int ticks_ = 0;
+    std::array<ComputerPlayer, 2> computers_{ComputerPlayer(1), ComputerPlayer(2)};
+    std::array<int, 2> sinceComputerAction_{100, 100};
 };
 
 } // namespace
