@@ -146,12 +146,13 @@ echo "first frame, median of $launches launches: window mapped $(launch_median 3
 
 # 2. CPU and memory of a two-player game at the fastest speed, set through
 # the settings window, with both players steering; the floor runs beside it.
-# Player 1 zigzags down and right, player 2 up and right.
+# Player 1 zigzags down and right, player 2 up and right; an end screen,
+# as when the computer wins or crashes, is dismissed with Escape.
 steer() {
     while true; do
         xdotool key Down w
         sleep 0.3
-        xdotool key Right d
+        xdotool key Right d Escape
         sleep 0.3
     done
 }
