@@ -89,23 +89,31 @@ std::optional<PlayerAction> TurnTo(const Snake& snake, int dir) {
     return kTurns.at(static_cast<std::size_t>(dir - 1));
 }
 
-std::optional<PlayerAction> ChaseFood(const SnakeGame& game, int player) {
-    const Snake& snake = game.player(player).snake;
+// The turn to the move `cost` (of the direction and the cell it leads to)
+// finds cheapest; the first of equals wins.
+template <typename Cost>
+std::optional<PlayerAction> CheapestMove(const Snake& snake, const Cost& cost) {
     int best = HeadDirection(snake);
     int bestCost = 1 << 20;
     for (int dir : kDirections) {
         if (!MayTake(snake, dir)) {
             continue;
         }
-        const int next = Step(snake.HeadCell(), dir);
-        const int cost = (Deadly(game, player, next) ? kCells : 0) +
-                         Distance(next, game.foodCell()) + (dir == HeadDirection(snake) ? 0 : 1);
-        if (cost < bestCost) {
-            bestCost = cost;
+        const int moveCost = cost(dir, Step(snake.HeadCell(), dir));
+        if (moveCost < bestCost) {
+            bestCost = moveCost;
             best = dir;
         }
     }
     return TurnTo(snake, best);
+}
+
+std::optional<PlayerAction> ChaseFood(const SnakeGame& game, int player) {
+    const Snake& snake = game.player(player).snake;
+    return CheapestMove(snake, [&](int dir, int next) {
+        return (Deadly(game, player, next) ? kCells : 0) + Distance(next, game.foodCell()) +
+               (dir == HeadDirection(snake) ? 0 : 1);
+    });
 }
 
 std::optional<PlayerAction> StyledRival::Choose(const SnakeGame& game, int player) {
@@ -125,13 +133,7 @@ std::optional<PlayerAction> StyledRival::Choose(const SnakeGame& game, int playe
     const int need = std::max(length * length / 16, 30);
     std::uniform_int_distribution<int> bonus(0, 99);
 
-    int best = HeadDirection(snake);
-    int bestCost = 1 << 20;
-    for (int dir : kDirections) {
-        if (!MayTake(snake, dir)) {
-            continue;
-        }
-        const int next = Step(snake.HeadCell(), dir);
+    return CheapestMove(snake, [&](int dir, int next) {
         int cost = 0;
         const bool deadly = Deadly(game, player, next);
         if (deadly) {
@@ -145,13 +147,8 @@ std::optional<PlayerAction> StyledRival::Choose(const SnakeGame& game, int playe
         if (!deadly && FoodInSight(game, player, dir)) {
             cost -= 100;
         }
-        cost -= bonus(random_);
-        if (cost < bestCost) {
-            bestCost = cost;
-            best = dir;
-        }
-    }
-    return TurnTo(snake, best);
+        return cost - bonus(random_);
+    });
 }
 
 } // namespace zorvik::tournament
