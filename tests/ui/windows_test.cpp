@@ -50,9 +50,13 @@ private slots:
     // yes and no.
     void keysCountAsTheGamePollsThem() {
         const std::tuple<QKeyCombination, PlayerControl, QString> cases[] = {
-            {Qt::Key_Left, keys::Left, "P++R-"},     {Qt::Key_Left, keys::Left, "PR+-"},
-            {Qt::Key_Up, keys::Up, "P+r+p+R-"},      {Qt::Key_Down, keys::Down, "P+D-"},
-            {Qt::CTRL | Qt::Key_W, keys::W, "P+R-"}, {Qt::Key_Tab, keys::Tab, "P+R-"},
+            {Qt::Key_Left, keys::Left, "P++R-"},
+            {Qt::Key_Left, keys::Left, "PR+-"},
+            {Qt::Key_Up, keys::Up, "P+r+p+R-"},
+            {Qt::Key_Down, keys::Down, "P+D-"},
+            {Qt::CTRL | Qt::Key_W, keys::W, "P+R-"},
+            {Qt::Key_Tab, keys::Tab, "P+R-"},
+            {Qt::SHIFT | Qt::Key_Backtab, keys::Tab, "P+R-"},
             {Qt::Key(0x0426), keys::W, "P+R-"}}; // Cyrillic
         for (const auto& [combination, control, script] : cases) {
             main.emplace();
