@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWindow>
+#include <algorithm>
+#include <array>
 
 namespace zorvik {
 
@@ -13,20 +15,40 @@ namespace {
 
 using enum PlayerAction;
 
-// Player 2's W, A, S and D keys by position, as scan codes on X11 and Wayland
-// (the evdev codes plus 8), for layouts whose letters are not Latin.
-std::optional<PlayerControl> SteeringKeyAtPosition(quint32 scanCode) {
+// The keys the game reads, each with the player's action it asks for.
+struct KeyAction {
+    int key;
+    PlayerControl control;
+};
+constexpr std::array<KeyAction, 11> kKeyActions{{
+    {Qt::Key_Left, {1, TurnLeft}},
+    {Qt::Key_Up, {1, TurnUp}},
+    {Qt::Key_Right, {1, TurnRight}},
+    {Qt::Key_Down, {1, TurnDown}},
+    {Qt::Key_Control, {1, Bite}},
+    {Qt::Key_A, {2, TurnLeft}},
+    {Qt::Key_W, {2, TurnUp}},
+    {Qt::Key_D, {2, TurnRight}},
+    {Qt::Key_S, {2, TurnDown}},
+    {Qt::Key_Tab, {2, Bite}},
+    {Qt::Key_Backtab, {2, Bite}}, // Tab with Shift held
+}};
+
+// The W, A, S or D key at this position, as scan codes on X11 and Wayland
+// (the evdev codes plus 8), for layouts whose letters are not Latin; 0 for
+// any other position.
+int SteeringLetterAtPosition(quint32 scanCode) {
     switch (scanCode) {
     case 25:
-        return PlayerControl{2, TurnUp};
+        return Qt::Key_W;
     case 38:
-        return PlayerControl{2, TurnLeft};
+        return Qt::Key_A;
     case 39:
-        return PlayerControl{2, TurnDown};
+        return Qt::Key_S;
     case 40:
-        return PlayerControl{2, TurnRight};
+        return Qt::Key_D;
     default:
-        return std::nullopt;
+        return 0;
     }
 }
 
@@ -78,36 +100,15 @@ void KeyState::ForgetPresses(int player) {
 }
 
 std::optional<PlayerControl> KeyState::ControlOf(const QKeyEvent& event) {
-    const int key = event.key();
-    switch (key) {
-    case Qt::Key_Left:
-        return PlayerControl{1, TurnLeft};
-    case Qt::Key_Up:
-        return PlayerControl{1, TurnUp};
-    case Qt::Key_Right:
-        return PlayerControl{1, TurnRight};
-    case Qt::Key_Down:
-        return PlayerControl{1, TurnDown};
-    case Qt::Key_Control:
-        return PlayerControl{1, Bite};
-    case Qt::Key_A:
-        return PlayerControl{2, TurnLeft};
-    case Qt::Key_W:
-        return PlayerControl{2, TurnUp};
-    case Qt::Key_D:
-        return PlayerControl{2, TurnRight};
-    case Qt::Key_S:
-        return PlayerControl{2, TurnDown};
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: // Tab with Shift held
-        return PlayerControl{2, Bite};
-    default:
-        break;
-    }
+    int key = event.key();
     if (IsNonLatinLetter(key)) {
-        return SteeringKeyAtPosition(event.nativeScanCode());
+        key = SteeringLetterAtPosition(event.nativeScanCode());
     }
-    return std::nullopt;
+    const auto* found = std::ranges::find(kKeyActions, key, &KeyAction::key);
+    if (found == kKeyActions.end()) {
+        return std::nullopt;
+    }
+    return found->control;
 }
 
 // Only watches: every key event still reaches its widget, so text boxes work.
