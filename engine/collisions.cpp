@@ -29,7 +29,7 @@ bool SnakeGame::CheckHead(Player& self, Player& other) {
         BeginEnding(1);
         EndScreenContent content{EndPicture::GameOver, {}, {}};
         if (twoPlayers) {
-            content.message = EndMessage{NameOf(other), " Won", {}};
+            content.message = EndMessage{Outcome::Won, NumberOf(other)};
         }
         ShowEndScreen(content);
         return true;
@@ -40,7 +40,7 @@ bool SnakeGame::CheckHead(Player& self, Player& other) {
             BeginEnding(1);
             ShowEndScreen({EndPicture::GameOver,
                            {},
-                           EndMessage{NameOf(self), " Collided with ", NameOf(other)}});
+                           EndMessage{Outcome::Collided, NumberOf(self), NumberOf(other)}});
             return true;
         }
         cellPictures_.at(static_cast<std::size_t>(h)) = pictures_.blackHead;

@@ -3,18 +3,20 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 namespace zorvik {
 
-// The line under the end screen's picture: a player's name, the words of the
-// ending, and for a collision the other player's name. The names are kept
-// apart from the words so that a window short of room shortens the names,
-// never the words that tell the outcome.
+// What the line under the end screen's picture tells: which ending, and
+// which players it names (1 or 2). The engine holds no words; the window
+// words the line in the players' language, with their names.
+enum class Outcome { Won, BittenToDeath, Collided };
+
 struct EndMessage {
-    std::string name;
-    std::string words;
-    std::string otherName;
+    Outcome outcome = Outcome::Won;
+    // The winner, the player bitten to death, or the one who ran into the other.
+    int player = 1;
+    // The player run into, in a collision; 0 in the other endings.
+    int otherPlayer = 0;
 
     friend bool operator==(const EndMessage&, const EndMessage&) = default;
 };

@@ -52,8 +52,7 @@ void SnakeGame::Bite(Player& victim) {
 
 void SnakeGame::EndByBite(const Player& victim) {
     BeginEnding(1);
-    ShowEndScreen(
-        {EndPicture::GameOver, {}, EndMessage{NameOf(victim), " was bitten to death", {}}});
+    ShowEndScreen({EndPicture::GameOver, {}, EndMessage{Outcome::BittenToDeath, NumberOf(victim)}});
 }
 
 } // namespace zorvik

@@ -122,9 +122,7 @@ private:
     // Shows the end screen, then lays the layout of the level in force and
     // runs the timer again.
     void ShowEndScreen(const EndScreenContent& content);
-    const std::string& NameOf(const Player& player) const {
-        return playerName(IsFirst(player) ? 1 : 2);
-    }
+    int NumberOf(const Player& player) const { return IsFirst(player) ? 1 : 2; }
     bool IsFirst(const Player& player) const { return &player == &players_[0]; }
 
     GameWindow* window_;

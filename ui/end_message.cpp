@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/end_message.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -13,15 +14,36 @@ QString Isolated(const QString& name) {
     return QChar(0x2068) + name + QChar(0x2069);
 }
 
+QString Wording(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Won:
+        return QCoreApplication::translate("zorvik::EndScreen", "%1 Won",
+                                           "the last line of a two-player game; %1 is the "
+                                           "winner's name");
+    case Outcome::BittenToDeath:
+        return QCoreApplication::translate("zorvik::EndScreen", "%1 was bitten to death",
+                                           "%1 is the name of the player who lost");
+    case Outcome::Collided:
+        break;
+    }
+    return QCoreApplication::translate("zorvik::EndScreen", "%1 Collided with %2",
+                                       "the game ends as the snake of player %1 runs into "
+                                       "the snake of player %2");
+}
+
 } // namespace
 
-QString FitEndMessage(const EndMessage& message, const QFontMetrics& metrics, int width) {
-    const QString name = QString::fromStdString(message.name);
-    const QString words = QString::fromStdString(message.words);
-    const QString other = QString::fromStdString(message.otherName);
-    const bool hasOther = !message.otherName.empty();
+QString FitEndMessage(const EndMessage& message, const PlayerNames& names,
+                      const QFontMetrics& metrics, int width) {
+    const QString wording = Wording(message.outcome);
+    const bool hasOther = message.otherPlayer != 0;
+    const QString name = names.at(static_cast<std::size_t>(message.player - 1));
+    const QString other =
+        hasOther ? names.at(static_cast<std::size_t>(message.otherPlayer - 1)) : QString();
+    // One pass of arg() for both names, so that a name holding "%2" stays as typed.
     const auto line = [&](const QString& first, const QString& second) {
-        return Isolated(first) + words + (hasOther ? Isolated(second) : QString());
+        return hasOther ? wording.arg(Isolated(first), Isolated(second))
+                        : wording.arg(Isolated(first));
     };
     const QString whole = line(name, other);
     if (metrics.horizontalAdvance(whole) <= width) {

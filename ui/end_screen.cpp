@@ -18,7 +18,7 @@ namespace {
 using namespace layout::endscreen;
 } // namespace
 
-EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
+EndScreen::EndScreen(const EndScreenContent& content, const PlayerNames& names, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       picture_(EmbeddedPicture(PictureOf(content.picture),
                                parent != nullptr ? parent->devicePixelRatioF() : 1.0)),
@@ -34,7 +34,8 @@ EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
     levelNumber_->setVisible(content.level.has_value());
     if (content.level) {
         levelNumber_->setText(QString::number(*content.level));
-        levelNumber_->setAccessibleName(QStringLiteral("Level %1").arg(*content.level));
+        levelNumber_->setAccessibleName(
+            tr("Level %1", "the level the campaign goes on to").arg(*content.level));
     }
 
     message_->setObjectName(QStringLiteral("message"));
@@ -44,7 +45,7 @@ EndScreen::EndScreen(const EndScreenContent& content, QWidget* parent)
     message_->setTextFormat(Qt::PlainText);
     message_->setVisible(content.message.has_value());
     if (content.message) {
-        message_->setText(FitEndMessage(*content.message, message_->fontMetrics(),
+        message_->setText(FitEndMessage(*content.message, names, message_->fontMetrics(),
                                         message_->contentsRect().width()));
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/ending.h"
+#include "ui/end_message.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -17,7 +18,7 @@ namespace zorvik {
 class EndScreen : public QDialog {
     Q_OBJECT
 public:
-    EndScreen(const EndScreenContent& content, QWidget* parent);
+    EndScreen(const EndScreenContent& content, const PlayerNames& names, QWidget* parent);
 
     // The resource path of the picture shown for an ending.
     static QString PictureOf(EndPicture picture);

@@ -64,8 +64,8 @@ bool SecondWon(const EndScreenContent& ending, float score1, float score2) {
     if (!ending.message) {
         return score2 > score1;
     }
-    const bool namesSecond = ending.message->name == "Player2";
-    return ending.message->words == " Won" ? namesSecond : !namesSecond;
+    const bool namesSecond = ending.message->player == 2;
+    return ending.message->outcome == Outcome::Won ? namesSecond : !namesSecond;
 }
 
 // Some move keeps room for the whole snake: a cell it may step onto now

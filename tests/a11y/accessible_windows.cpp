@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
             if (line == u"level") {
                 content = {zorvik::EndPicture::NextLevel, 2, {}};
             } else {
-                content.message = zorvik::EndMessage{"Player1", " was bitten to death", {}};
+                content.message = zorvik::EndMessage{zorvik::Outcome::BittenToDeath, 1};
             }
             game.table.ShowEndScreen(content);
         } else if (lines.atEnd()) {

@@ -9,10 +9,6 @@ namespace zorvik::testkit {
 
 namespace {
 
-// Names are whatever the players typed, carried verbatim.
-const std::string kMarkup = "<b>Zo\xc3\xab</b> & \"%s\"";
-const std::string kLong(300, 'n');
-
 // One way a game ends: a new game of `players` on `level` (0 for a classic game) in which
 // player `eater` (if any) eats the last food of the level or game in the first tick; keys are
 // tapped at the given ticks and the last of `ticks` ends the game. `after` holds the level
@@ -49,11 +45,11 @@ const Ending kEndings[] = {
     {"ClassicWon", 1, 0, 1, 2, {}, false, false, {ClassicWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::ClassicWon},
     {"CrashIntoAnObstacle", 1, 5, 0, 7, {}, false, false, {GameOver, {}, {}}, {1, 172, 1, 0, 105, 0}, TickEvent::GameOver},
     {"CrashIntoItsOwnBody", 2, 6, 0, 3, {{0, Down}, {1, Left}, {2, Up}}, false, false,
-     {GameOver, {}, EndMessage{kLong, " Won", {}}}, {1, 170, 1, 0, 105, 165}, TickEvent::GameOver},
+     {GameOver, {}, EndMessage{Outcome::Won, 2}}, {1, 170, 1, 0, 105, 165}, TickEvent::GameOver},
     {"Collision", 2, 6, 0, 2, {{0, W}}, false, true,
-     {GameOver, {}, EndMessage{kLong, " Collided with ", kMarkup}}, {1, 170, 1, 0, 105, 165}, TickEvent::GameOver},
+     {GameOver, {}, EndMessage{Outcome::Collided, 2, 1}}, {1, 170, 1, 0, 105, 165}, TickEvent::GameOver},
     {"BittenToDeath", 2, 6, 0, 5, {{0, Down}, {2, Right}, {4, S}}, true, false,
-     {GameOver, {}, EndMessage{kLong, " was bitten to death", {}}}, {1, 170, 1, 0, 106, 195}, TickEvent::GameOver},
+     {GameOver, {}, EndMessage{Outcome::BittenToDeath, 2}}, {1, 170, 1, 0, 106, 195}, TickEvent::GameOver},
 };
 // clang-format on
 
@@ -68,7 +64,6 @@ TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
     const Ending& e = GetParam();
     TestGame g(e.players == 2, e.level > 0, std::max(e.level, 1));
     g.game.SetSnakesCollide(e.collide);
-    g.game.SetPlayerNames(kMarkup, kLong);
     if (e.biting) {
         g.window.held = {Control};
         g.P(2).power = 170;

@@ -28,7 +28,6 @@ namespace zorvik::fuzz {
 namespace {
 
 const BoardPictures kBoardPictures{{1}, {2}, {{{3}, {4}, {5}, {6}, {7}}}};
-const std::string kBittenWords = " was bitten to death";
 
 // A session ends after this many ticks, so that no input runs for long.
 constexpr int kMostTicks = 20000;
@@ -358,8 +357,9 @@ private:
         Require(game_.tickEvents().Has(EndingEvent(content.picture)), "an ending not heard");
         ended_ = true;
         staleCellsMayShow_ =
-            staleCellsMayShow_ || (content.picture == EndPicture::GameOver &&
-                                   (!content.message || content.message->words != kBittenWords));
+            staleCellsMayShow_ ||
+            (content.picture == EndPicture::GameOver &&
+             (!content.message || content.message->outcome != Outcome::BittenToDeath));
         if (input_.ConsumeBool()) {
             Hold(input_.ConsumeIntegral<std::uint16_t>());
         }

@@ -182,8 +182,10 @@ void CheckWhileEndScreenShown(const SnakeGame& game, bool timerOn,
     Require(content.picture == EndPicture::NextLevel || !content.level.has_value(),
             "a level number on a screen that has none");
     if (content.message) {
-        const std::string& name = content.message->name;
-        Require(name == game.playerName(1) || name == game.playerName(2),
+        const EndMessage& message = *content.message;
+        const bool collided = message.outcome == Outcome::Collided;
+        Require(game.options().twoPlayers && (message.player == 1 || message.player == 2) &&
+                    message.otherPlayer == (collided ? 3 - message.player : 0),
                 "an end message naming nobody");
     }
 }

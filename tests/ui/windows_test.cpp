@@ -291,17 +291,22 @@ private slots:
     // the line fits its label.
     void endMessagesShortenTheNamesNeverTheWords() {
         const QString longName(10000, u'W');
+        const QString won = " Won", collided = " Collided with ", bitten = " was bitten to death";
         const std::tuple<QString, QString, QString> cases[] = {
-            {"Ann", " Collided with ", "Bob"},
-            {longName, " Won", ""},
-            {longName, " Collided with ", longName},
-            {u"Eve\u202E"_s, " Won", ""}, // a direction override
-            {u"<b>x</b>"_s, " Won", ""},  // markup, shown as typed
-            {u"\u202EEve"_s, " was bitten to death", u"\u202EBob"_s}};
+            {"Ann", collided, "Bob"},
+            {longName, won, ""},
+            {longName, collided, longName},
+            {u"Eve\u202E"_s, won, ""}, // a direction override
+            {u"<b>x</b>"_s, won, ""},  // markup, shown as typed
+            {u"%2 %1"_s, bitten, ""},  // placeholders, shown as typed
+            {u"\u202EEve"_s, collided, u"\u202EBob"_s}};
         for (const auto& [name, words, other] : cases) {
             EndScreenContent content;
-            content.message.emplace(name.toStdString(), words.toStdString(), other.toStdString());
-            const EndScreen screen(content, &main->table);
+            const Outcome outcome = words == won        ? Outcome::Won
+                                    : words == collided ? Outcome::Collided
+                                                        : Outcome::BittenToDeath;
+            content.message = EndMessage{outcome, 2, other.isEmpty() ? 0 : 1};
+            const EndScreen screen(content, {other, name}, &main->table);
             QLabel& label = *screen.message();
             const QString line = label.text();
             // What is drawn, not only the text: the same pixels as plain text.
