@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "app/command_line.h"
 
+#include "ui/translations.h"
+
 #include "app/app_info.h"
 
 #include <QCommandLineParser>
@@ -16,14 +18,17 @@ namespace {
 constexpr int kRefused = 2;
 
 int Refuse(const QString& reason) {
-    QTextStream(stderr) << "zorvik: " << reason << " Zorvik takes only --help and --version.\n";
+    QTextStream(stderr) << "zorvik: " << reason << ' '
+                        << TranslateEarly("CommandLine", "Zorvik takes only --help and --version.")
+                        << '\n';
     return kRefused;
 }
 
 // The parser names the program only once an application object exists, which
 // the command line must not need, so the usage line is written here.
 QString HelpText(const QCommandLineParser& parser) {
-    return u"Usage: zorvik [options]\n"_s + parser.helpText().section(u'\n', 1);
+    return TranslateEarly("CommandLine", "Usage: zorvik [options]") + u'\n' +
+           parser.helpText().section(u'\n', 1);
 }
 
 } // namespace
@@ -31,11 +36,14 @@ QString HelpText(const QCommandLineParser& parser) {
 std::optional<int> HandleCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Zorvik, a snake game for one player or for two players sharing one keyboard."_s);
+        TranslateEarly("CommandLine", "Zorvik, a snake game for one player or for two players "
+                                      "sharing one keyboard."));
     // "-platform" reads as one unknown option, not as eight unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help and exits."_s);
-    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Shows the version and exits."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s},
+                                  TranslateEarly("CommandLine", "Shows this help and exits."));
+    const QCommandLineOption version({u"v"_s, u"version"_s},
+                                     TranslateEarly("CommandLine", "Shows the version and exits."));
     parser.addOption(help);
     parser.addOption(version);
 
@@ -43,7 +51,8 @@ std::optional<int> HandleCommandLine(const QStringList& arguments) {
         return Refuse(parser.errorText());
     }
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
-        return Refuse(u"Unexpected argument '%1'."_s.arg(extra.first()));
+        return Refuse(
+            TranslateEarly("CommandLine", "Unexpected argument '%1'.").arg(extra.first()));
     }
     if (parser.isSet(help)) {
         QTextStream(stdout) << HelpText(parser);

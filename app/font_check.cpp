@@ -4,6 +4,7 @@
 
 #include "ui/fonts.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QStringList>
 
@@ -53,10 +54,19 @@ QString MissingFontsWarning() {
     }
     const QString instead =
         shownInstead.isEmpty()
-            ? u"no font is installed at all, so text shows as boxes"_s
-            : u"text is shown in %1 instead"_s.arg(shownInstead.join(u" and "_s));
-    return u"fonts missing: %1 (Debian packages %2); %3."_s.arg(missing.join(u", "_s),
-                                                                packages.join(u' '), instead);
+            ? QCoreApplication::translate("FontCheck",
+                                          "no font is installed at all, so text shows as boxes")
+        : shownInstead.size() == 1
+            ? QCoreApplication::translate("FontCheck", "text is shown in %1 instead",
+                                          "%1 is a font's name")
+                  .arg(shownInstead.first())
+            : QCoreApplication::translate("FontCheck", "text is shown in %1 and %2 instead",
+                                          "%1 and %2 are fonts' names")
+                  .arg(shownInstead.first(), shownInstead.last());
+    return QCoreApplication::translate("FontCheck", "fonts missing: %1 (Debian packages %2); %3.",
+                                       "%1: font names; %2: package names; %3: what is shown "
+                                       "instead")
+        .arg(missing.join(u", "_s), packages.join(u' '), instead);
 }
 
 } // namespace zorvik

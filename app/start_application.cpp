@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "app/start_application.h"
 
+#include "ui/translations.h"
 #include "widgets/accessible_control.h"
 
 #include <QStringList>
@@ -26,10 +27,14 @@ QString NoDisplayMessage() {
             settings += u"%1=%2"_s.arg(QLatin1StringView(name), value);
         }
     }
-    const QString which = settings.isEmpty() ? u"neither DISPLAY nor WAYLAND_DISPLAY is set"_s
-                                             : settings.join(u", "_s);
-    return u"zorvik: no display could be opened (%1); the game needs a desktop session (X11 or "
-           u"Wayland)."_s.arg(which);
+    const QString which =
+        settings.isEmpty()
+            ? TranslateEarly("StartApplication", "neither DISPLAY nor WAYLAND_DISPLAY is set")
+            : settings.join(u", "_s);
+    return u"zorvik: "_s + TranslateEarly("StartApplication",
+                                          "no display could be opened (%1); the game needs a "
+                                          "desktop session (X11 or Wayland).")
+                               .arg(which);
 }
 
 // A message of Qt's, kept with copies of its context (a null array for a
@@ -74,6 +79,7 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
         previous(message.type, context, message.text);
     }
     heldMessages.clear();
+    InstallTranslations(*app);
     InstallAccessibleControls();
     return app;
 }

@@ -28,8 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZORVIK_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-lato, fonts-liberation, fonts-dejavu-core")
 # Qt's Wayland platform plugin: without it a Wayland session runs the game
-# through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# through XWayland. Qt's own words (a message box's buttons) in the desktop's
+# language, and a face with Chinese and Japanese letters, which the game's
+# faces lack (DejaVu Sans already has Arabic and Cyrillic).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk | fonts-droid-fallback")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # A Debian package carries a changelog in Debian's format, dated in RFC 2822

@@ -5,6 +5,7 @@
 #include "engine/game_options.h"
 #include "engine/picture.h"
 
+#include <QtGlobal>
 #include <array>
 
 namespace zorvik {
@@ -16,13 +17,25 @@ class PictureBook;
 struct OptionPictures {
     explicit OptionPictures(PictureBook& book);
 
-    // Snake swatches, left to right, by their colours' names.
-    static constexpr std::array<const char*, 5> kSnakeColours{"green", "red", "yellow", "dark red",
-                                                              "blue"};
+    // Snake swatches, left to right, by their colours' names (translated in
+    // the settings window's context).
+    static constexpr std::array<const char*, 5> kSnakeColours{
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "green"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "red"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "yellow"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "dark red"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "blue")};
     std::array<Picture, kSnakeColours.size()> snakes{};
     // Obstacle tiles, left to right.
-    static constexpr std::array<const char*, 8> kTileColours{"beige", "red",  "magenta", "orange",
-                                                             "blue",  "cyan", "green",   "yellow"};
+    static constexpr std::array<const char*, 8> kTileColours{
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "beige"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "red"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "magenta"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "orange"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "blue"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "cyan"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "green"),
+        QT_TRANSLATE_NOOP("zorvik::SettingsWindow", "yellow")};
     std::array<Picture, kTileColours.size()> tiles{};
 
     // The options every start of the program begins from: a red snake for

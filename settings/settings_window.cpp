@@ -130,8 +130,8 @@ void SettingsWindow::ShowOptions() {
     player2Computer_->setPicture(options_.computerPlaysPlayer2 ? pictures_.computerOn
                                                                : pictures_.computerOff);
     playersPicture_->setPicture(options_.twoPlayers ? pictures_.twoPlayers : pictures_.onePlayer);
-    playersPicture_->setAccessibleName(options_.twoPlayers ? QStringLiteral("Players: two")
-                                                           : QStringLiteral("Players: one"));
+    playersPicture_->setAccessibleName(options_.twoPlayers ? tr("Players: two")
+                                                           : tr("Players: one"));
     (options_.campaign ? campaignOption_ : classicOption_)->setChecked(true);
 }
 

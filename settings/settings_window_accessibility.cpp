@@ -12,12 +12,12 @@ namespace zorvik {
 
 namespace {
 
-// Names a row of choices by their colours.
+// Names a row of choices by their colours; `caption` holds %1 for the colour.
 void NameRow(QWidget& window, const QString& row, const QString& caption,
              std::span<const char* const> colours) {
     for (std::size_t place = 0; place < colours.size(); ++place) {
         window.findChild<QWidget*>(row + QString::number(place))
-            ->setAccessibleName(caption + QLatin1String(colours[place]));
+            ->setAccessibleName(caption.arg(SettingsWindow::tr(colours[place])));
     }
 }
 
@@ -26,29 +26,30 @@ void NameRow(QWidget& window, const QString& row, const QString& caption,
 // The players picture is named as it changes, with the options it shows.
 void SettingsWindow::NameControls() {
     const std::pair<const char*, const char*> names[] = {
-        {"player1Preview", "Player 1 snake"},
-        {"player2Preview", "Player 2 snake"},
-        {"obstaclePreview", "Obstacles"},
-        {"collideYes", "Collide: Yes"},
-        {"collideNo", "Collide: No"},
-        {"player2Person", "Player 2: Person"},
-        {"player2Computer", "Player 2: Computer"},
-        {"classicOption", "Classic game"},
-        {"campaignOption", "Campaign"},
-        {"yesButton", "Yes"},
-        {"noButton", "No"},
+        {"player1Preview", QT_TR_NOOP("Player 1 snake")},
+        {"player2Preview", QT_TR_NOOP("Player 2 snake")},
+        {"obstaclePreview", QT_TR_NOOP("Obstacles")},
+        {"collideYes", QT_TR_NOOP("Collide: Yes")},
+        {"collideNo", QT_TR_NOOP("Collide: No")},
+        {"player2Person", QT_TR_NOOP("Player 2: Person")},
+        {"player2Computer", QT_TR_NOOP("Player 2: Computer")},
+        {"classicOption", QT_TR_NOOP("Classic game")},
+        {"campaignOption", QT_TR_NOOP("Campaign")},
+        {"yesButton", QT_TR_NOOP("Yes")},
+        {"noButton", QT_TR_NOOP("No")},
     };
     for (const auto& [object, name] : names) {
-        findChild<QWidget*>(QLatin1String(object))->setAccessibleName(QLatin1String(name));
+        findChild<QWidget*>(QLatin1String(object))->setAccessibleName(tr(name));
     }
     for (std::size_t step = 0; step < speedSegments_.size(); ++step) {
-        speedSegments_[step]->setAccessibleName(QStringLiteral("Speed %1").arg(step + 1));
+        speedSegments_[step]->setAccessibleName(
+            tr("Speed %1", "one of the seven speeds, 1 the slowest").arg(step + 1));
     }
-    NameRow(*this, QStringLiteral("player1Swatch"), QStringLiteral("Player 1 colour: "),
+    NameRow(*this, QStringLiteral("player1Swatch"), tr("Player 1 colour: %1"),
             OptionPictures::kSnakeColours);
-    NameRow(*this, QStringLiteral("player2Swatch"), QStringLiteral("Player 2 colour: "),
+    NameRow(*this, QStringLiteral("player2Swatch"), tr("Player 2 colour: %1"),
             OptionPictures::kSnakeColours);
-    NameRow(*this, QStringLiteral("obstacleTile"), QStringLiteral("Obstacle tile: "),
+    NameRow(*this, QStringLiteral("obstacleTile"), tr("Obstacle tile: %1"),
             OptionPictures::kTileColours);
 }
 

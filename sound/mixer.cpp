@@ -4,6 +4,7 @@
 
 #include "widgets/sdl_lock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <SDL.h>
 #include <algorithm>
@@ -152,8 +153,15 @@ void Mixer::Close() {
     }
 }
 
+void ReportSoundOff() {
+    const QString why =
+        QCoreApplication::translate("Sound", "sound is off: %1", "%1 is the audio system's reason")
+            .arg(QString::fromUtf8(SDL_GetError()));
+    std::fprintf(stderr, "zorvik: %s\n", qPrintable(why));
+}
+
 void Mixer::GoOff() {
-    std::fprintf(stderr, "zorvik: sound is off: %s\n", SDL_GetError());
+    ReportSoundOff();
     off_ = true;
 }
 

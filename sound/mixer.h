@@ -55,4 +55,7 @@ private:
     QTimer quietCheck_{this};
 };
 
+// Says on stderr, once for each time it happens, why the game is silent.
+void ReportSoundOff();
+
 } // namespace zorvik

@@ -57,7 +57,7 @@ void Sound::Start() {
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zorvik");
         if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
-            std::fprintf(stderr, "zorvik: sound is off: %s\n", SDL_GetError());
+            ReportSoundOff();
             return;
         }
         SDL_EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);

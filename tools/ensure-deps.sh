@@ -9,12 +9,14 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
-          libsdl2-dev libasound2-dev libxcb1-dev fonts-lato fonts-liberation fonts-dejavu-core)
+          qt6-tools-dev qt6-l10n-tools libsdl2-dev libasound2-dev libxcb1-dev fonts-lato
+          fonts-liberation fonts-dejavu-core)
 packaging=(dpkg-dev file)
 case "${1:-}" in
 test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool openbox imagemagick weston qt6-wayland
                  desktop-file-utils appstream appstream-compose groff-base
-                 at-spi2-core python3-pyatspi dbus clang libclang-rt-14-dev "${packaging[@]}") ;;
+                 at-spi2-core python3-pyatspi dbus clang libclang-rt-14-dev
+                 qt6-translations-l10n fonts-droid-fallback "${packaging[@]}") ;;
 package) packages+=("${packaging[@]}") ;;
 esac
 

@@ -42,7 +42,7 @@ ElidedLabel* AddName(QWidget* parent, const char* objectName, const QRect& geome
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setFixedSize(kClientArea);
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);
@@ -51,12 +51,12 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     pictures_[0] = {AddPicture(this, "logo", kLogo, QStringLiteral("Zorvik")),
                     QStringLiteral(":/help/logo.png")};
-    pictures_[1] = {AddPicture(this, "coiledSnake", kCoiledSnake, QStringLiteral("A coiled snake")),
+    pictures_[1] = {AddPicture(this, "coiledSnake", kCoiledSnake, tr("A coiled snake")),
                     QStringLiteral(":/help/snake.png")};
 
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("helpText"));
-    text_->setAccessibleName(QStringLiteral("Help"));
+    text_->setAccessibleName(tr("Help"));
     text_->setGeometry(kText);
     text_->setFont(PlainFont(9.75, true));
     QPalette colours = text_->palette();
@@ -65,13 +65,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     text_->setPalette(colours);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text_->setPlainText(QString::fromLatin1(kHelpText));
+    text_->setPlainText(tr(kHelpText));
     // Read-only, but the keys still move through the text, as the scroll bar does.
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     // The names lie over the keys picture, each over its player's keys.
-    pictures_[2] = {AddPicture(this, "keys", kKeys, QStringLiteral("The players' keys")),
+    pictures_[2] = {AddPicture(this, "keys", kKeys, tr("The players' keys")),
                     QStringLiteral(":/help/keys.png")};
     player1Name_ = AddName(this, "player1Name", kPlayer1Name);
     player2Name_ = AddName(this, "player2Name", kPlayer2Name);

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/main_window.h"
 
+#include "ui/names_dialog.h"
+
 #include "sound/sound.h"
 #include "ui/board_view.h"
 #include "ui/elided_label.h"
@@ -74,7 +76,7 @@ void ShowScore(QLabel& label, float score, float& shown, int player) {
         shown = score;
         label.setText(QString::number(static_cast<double>(score), 'f', 0));
         label.setAccessibleName(
-            QStringLiteral("Player %1 score: %2").arg(player).arg(label.text()));
+            MainWindow::tr("Player %1 score: %2").arg(player).arg(label.text()));
     }
 }
 
@@ -83,7 +85,7 @@ void ShowPower(QWidget& bar, float power, int player) {
     const int width = qRound(power / kTwipsPerPixel);
     if (width != bar.width() || bar.accessibleName().isEmpty()) {
         bar.resize(width, bar.height());
-        bar.setAccessibleName(QStringLiteral("Player %1 power: %2%")
+        bar.setAccessibleName(MainWindow::tr("Player %1 power: %2%", "%2 is a percentage")
                                   .arg(player)
                                   .arg(qRound(power * 100 / kFullPower)));
     }
@@ -121,6 +123,8 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
     connect(&pads_, &Gamepads::padUnplugged, this, &MainWindow::PauseStep);
 
     const GameOptions options = choices_.DefaultOptions();
+    game_.SetPlayerNames(NamesDialog::DefaultName(1).toStdString(),
+                         NamesDialog::DefaultName(2).toStdString());
     LayOutControls();
     NameControls();
     game_.Start(options);
@@ -177,8 +181,9 @@ void MainWindow::LayOutControls() {
     // The scores sit a little inside the boxes painted behind them.
     player1Score_->setIndent(6);
     player2Score_->setIndent(6);
-    MakeLabel(this, kPlayer1PowerCaption, powerFont, Qt::black, QStringLiteral("Power"));
-    MakeLabel(this, kPlayer2PowerCaption, powerFont, Qt::black, QStringLiteral("Power"));
+    const QString power = tr("Power", "the caption of a player's power bar");
+    MakeLabel(this, kPlayer1PowerCaption, powerFont, Qt::black, power);
+    MakeLabel(this, kPlayer2PowerCaption, powerFont, Qt::black, power);
     player1Power_ = MakePowerBar(this, "player1Power", kPlayer1PowerBar);
     player2Power_ = MakePowerBar(this, "player2Power", kPlayer2PowerBar);
 }
@@ -257,7 +262,10 @@ void MainWindow::NamePlayer2() {
     if (player2NamedByPlayers_) {
         return;
     }
-    const std::string name = game_.options().computerPlaysPlayer2 ? "Computer" : "Player2";
+    const std::string name = (game_.options().computerPlaysPlayer2
+                                  ? tr("Computer", "player 2's name while the computer plays it")
+                                  : NamesDialog::DefaultName(2))
+                                 .toStdString();
     game_.SetPlayerNames(game_.playerName(1), name);
     player2Name_->setText(QString::fromStdString(name));
 }
@@ -281,7 +289,9 @@ void MainWindow::SetTimerInterval(int milliseconds) {
 // its screen comes up.
 void MainWindow::ShowEndScreen(const EndScreenContent& content) {
     PlayTickSounds();
-    EndScreen screen(content, this);
+    const PlayerNames names{QString::fromStdString(game_.playerName(1)),
+                            QString::fromStdString(game_.playerName(2))};
+    EndScreen screen(content, names, this);
     screen.exec();
     raise();
     activateWindow();

@@ -48,30 +48,33 @@ NamesDialog::NamesDialog(QWidget* parent)
                                   parent != nullptr ? parent->devicePixelRatioF() : 1.0)),
       shape_(new ShapedWindow(*this, NamesOutline(), kClientArea)) {
     setObjectName(QStringLiteral("names"));
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(tr("Form1", "the names window's title in the task bar"));
     new SurfaceDrag(*this);
 
     QFont title = DisplayFont(15.75);
     title.setUnderline(true);
-    MakeCaption(this, "title", kTitle, title, QStringLiteral("Names"));
+    MakeCaption(this, "title", kTitle, title, tr("Names"));
     MakeCaption(this, "player1Caption", kPlayer1Caption, DisplayFont(14.25),
-                QStringLiteral("Player1"));
+                tr("Player1", "the caption over player 1's name box"));
     MakeCaption(this, "player2Caption", kPlayer2Caption, DisplayFont(14.25),
-                QStringLiteral("Player2"));
-    player1NameBox_ =
-        MakeTextBox(this, "player1NameBox", kPlayer1NameBox, QStringLiteral("Player1"));
-    player2NameBox_ =
-        MakeTextBox(this, "player2NameBox", kPlayer2NameBox, QStringLiteral("Player2"));
-    player1NameBox_->setAccessibleName(QStringLiteral("Player 1 name"));
-    player2NameBox_->setAccessibleName(QStringLiteral("Player 2 name"));
+                tr("Player2", "the caption over player 2's name box"));
+    player1NameBox_ = MakeTextBox(this, "player1NameBox", kPlayer1NameBox, DefaultName(1));
+    player2NameBox_ = MakeTextBox(this, "player2NameBox", kPlayer2NameBox, DefaultName(2));
+    player1NameBox_->setAccessibleName(tr("Player 1 name"));
+    player2NameBox_->setAccessibleName(tr("Player 2 name"));
     setTabOrder(player1NameBox_, player2NameBox_);
     player1NameBox_->setFocus();
 
     auto* continueButton = new HotSpot(this);
     continueButton->setObjectName(QStringLiteral("continueButton"));
     continueButton->setGeometry(kContinueButton);
-    continueButton->setAccessibleName(QStringLiteral("Continue"));
+    continueButton->setAccessibleName(tr("Continue"));
     connect(continueButton, &HotSpot::clicked, this, &NamesDialog::accept);
+}
+
+QString NamesDialog::DefaultName(int player) {
+    return player == 1 ? tr("Player1", "player 1's name until the players type one")
+                       : tr("Player2", "player 2's name until the players type one");
 }
 
 QString NamesDialog::player1Name() const {

@@ -19,6 +19,9 @@ class NamesDialog : public QDialog {
 public:
     explicit NamesDialog(QWidget* parent);
 
+    // A player's name (1 or 2) until the players type one.
+    static QString DefaultName(int player);
+
     QString player1Name() const;
     QString player2Name() const;
 

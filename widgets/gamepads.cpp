@@ -92,7 +92,9 @@ void Gamepads::Start() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        std::fprintf(stderr, "zorvik: gamepads are off: %s\n", SDL_GetError());
+        const QString why = tr("gamepads are off: %1", "%1 is the input system's reason")
+                                .arg(QString::fromUtf8(SDL_GetError()));
+        std::fprintf(stderr, "zorvik: %s\n", qPrintable(why));
         return;
     }
     started_ = true;
@@ -193,10 +195,10 @@ void Gamepads::Feed(Pad& pad, int player) {
 
 void Gamepads::Connect(int deviceIndex) {
     if (!SDL_IsGameController(deviceIndex)) {
-        std::fprintf(stderr,
-                     "zorvik: the gamepad \"%s\" has no known button layout and is ignored; "
-                     "give it one in SDL_GAMECONTROLLERCONFIG\n",
-                     SDL_JoystickNameForIndex(deviceIndex));
+        const QString why = tr("the gamepad \"%1\" has no known button layout and is ignored; "
+                               "give it one in SDL_GAMECONTROLLERCONFIG")
+                                .arg(QString::fromUtf8(SDL_JoystickNameForIndex(deviceIndex)));
+        std::fprintf(stderr, "zorvik: %s\n", qPrintable(why));
         return;
     }
     SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);

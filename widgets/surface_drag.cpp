@@ -16,8 +16,8 @@ namespace zorvik {
 namespace {
 
 void ShowDragError(QWidget& window, const QString& description) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral(" Error"), description, QMessageBox::Ok,
-                    &window);
+    QMessageBox box(QMessageBox::NoIcon, SurfaceDrag::tr(" Error", "a message box's title"),
+                    description, QMessageBox::Ok, &window);
     box.exec();
 }
 

@@ -44,6 +44,9 @@ for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 \
     grep -qE "(^|, )$package( \(|,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 [[ $depends != *mixer* ]] || fail "Depends names SDL2_mixer: $depends"
-[ "$(control Recommends)" = qt6-wayland ] || fail "Recommends: $(control Recommends)"
+recommends=$(control Recommends)
+for package in qt6-wayland qt6-translations-l10n fonts-noto-cjk; do
+    [[ $recommends == *$package* ]] || fail "Recommends lacks $package: $recommends"
+done
 
 exit $failed

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "tests/kit/opened_game.h"
+#include "ui/translations.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+using namespace zorvik;
+using namespace zorvik::testkit;
+
+namespace {
+
+// The placeholders of a text, sorted: %1 and %2 carry names and numbers.
+QStringList Placeholders(const QString& text) {
+    QStringList found;
+    for (const QRegularExpressionMatch& match :
+         QRegularExpression(QStringLiteral("%\\d")).globalMatch(text)) {
+        found += match.captured();
+    }
+    found.sort();
+    return found;
+}
+
+} // namespace
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A translator's file is finished when every text has a translation that
+    // keeps its placeholders: a missing %1 would drop a player's name. Every
+    // file is built into the game.
+    void everyLanguageIsCompleteAndBuiltIn() {
+        const QDir folder(QStringLiteral(ZORVIK_TRANSLATIONS_DIR));
+        const QStringList files = folder.entryList({QStringLiteral("zorvik_*.ts")});
+        QCOMPARE_GE(files.size(), 10);
+        for (const QString& file : files) {
+            QVERIFY2(QFile::exists(u":/i18n/"_qs + QString(file).replace(u".ts"_qs, u".qm"_qs)),
+                     qPrintable(file + u" is not built in"_qs));
+            QFile ts(folder.filePath(file));
+            QVERIFY(ts.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&ts);
+            QString source;
+            int messages = 0;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement) {
+                    continue;
+                }
+                if (xml.name() == u"source") {
+                    source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                } else if (xml.name() == u"translation") {
+                    const QString where = file + u": "_qs + source.left(40);
+                    QVERIFY2(xml.attributes().value(QStringLiteral("type")).isEmpty(),
+                             qPrintable(where));
+                    const QString translation =
+                        xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                    QVERIFY2(!translation.trimmed().isEmpty(), qPrintable(where));
+                    QCOMPARE(Placeholders(translation), Placeholders(source));
+                    ++messages;
+                }
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(file + xml.errorString()));
+            QVERIFY(messages > 0);
+        }
+    }
+
+    // The windows speak the desktop's language, and English where the game
+    // has no translation.
+    void windowsSpeakTheDesktopsLanguage() {
+        const std::pair<const char*, QStringList> cases[] = {
+            {"de", {"Hilfe", "Spieler1"}},
+            {"ja", {"ヘルプ", "プレイヤー1"}},
+            {"xx", {"Help", "Player1"}},
+        };
+        for (const auto& [language, words] : cases) {
+            qDeleteAll(qApp->findChildren<QTranslator*>());
+            QLocale::setDefault(QLocale(QLatin1String(language)));
+            InstallTranslations(*qApp);
+            OpenedGame game;
+            QCOMPARE(QStringList({game.table.findChild<QWidget*>("helpButton")->accessibleName(),
+                                  Text(game.table, "player1Name")}),
+                     words);
+        }
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "translations_test.moc"
