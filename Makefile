@@ -13,7 +13,7 @@ FUZZ_CORPUS := $(FUZZ_BUILD)/corpus tests/fuzz/seeds tests/fuzz/regressions
 CMAKE_GEN  := -G Ninja
 BENCH_FLAGS ?= --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-.PHONY: run test bench measure assets package soak fuzz fuzz-build
+.PHONY: run test bench measure assets package soak fuzz fuzz-build translations
 
 run:
 	@tools/ensure-deps.sh
@@ -78,6 +78,12 @@ bench:
 # Times the Release game on a private X display: first frame, CPU beside the
 # floor program at scale 1 and 2 and with a gamepad, memory, the wakeups of
 # a paused game and the real tick period.
+# Brings every translations/*.ts file up to date with the texts in the code.
+translations:
+	@tools/ensure-deps.sh
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) --target update_translations
+
 measure:
 	@tools/ensure-deps.sh test
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_BENCH=ON

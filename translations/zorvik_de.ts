@@ -172,7 +172,7 @@ Stoßen die Schlangen der beiden Spieler zusammen, wird ihr Kopf schwarz. Der Sp
     <message>
         <source>Player %1 power: %2%</source>
         <comment>%2 is a percentage</comment>
-        <translation>Kraft von Spieler %1: %2 %</translation>
+        <translation>Kraft von Spieler %1: %2&#xa0;%</translation>
     </message>
     <message>
         <source>Power</source>

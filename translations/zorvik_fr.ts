@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Usage: zorvik [options]</source>
-        <translation>Utilisation : zorvik [options]</translation>
+        <translation>Utilisation&#xa0;: zorvik [options]</translation>
     </message>
     <message>
         <source>Zorvik, a snake game for one player or for two players sharing one keyboard.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -47,7 +47,7 @@
     <message>
         <source>fonts missing: %1 (Debian packages %2); %3.</source>
         <comment>%1: font names; %2: package names; %3: what is shown instead</comment>
-        <translation>polices manquantes : %1 (paquets Debian %2) ; %3.</translation>
+        <translation>polices manquantes&#xa0;: %1 (paquets Debian %2)&#xa0;; %3.</translation>
     </message>
 </context>
 <context>
@@ -55,7 +55,7 @@
     <message>
         <source>sound is off: %1</source>
         <comment>%1 is the audio system&apos;s reason</comment>
-        <translation>son désactivé : %1</translation>
+        <translation>son désactivé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>no display could be opened (%1); the game needs a desktop session (X11 or Wayland).</source>
-        <translation>aucun affichage n’a pu être ouvert (%1) ; le jeu a besoin d’une session de bureau (X11 ou Wayland).</translation>
+        <translation>aucun affichage n’a pu être ouvert (%1)&#xa0;; le jeu a besoin d’une session de bureau (X11 ou Wayland).</translation>
     </message>
 </context>
 <context>
@@ -97,11 +97,11 @@
     <message>
         <source>gamepads are off: %1</source>
         <comment>%1 is the input system&apos;s reason</comment>
-        <translation>manettes désactivées : %1</translation>
+        <translation>manettes désactivées&#xa0;: %1</translation>
     </message>
     <message>
         <source>the gamepad &quot;%1&quot; has no known button layout and is ignored; give it one in SDL_GAMECONTROLLERCONFIG</source>
-        <translation>la manette « %1 » n’a pas de disposition de boutons connue et est ignorée ; donnez-lui-en une dans SDL_GAMECONTROLLERCONFIG</translation>
+        <translation>la manette «&#xa0;%1&#xa0;» n’a pas de disposition de boutons connue et est ignorée&#xa0;; donnez-lui-en une dans SDL_GAMECONTROLLERCONFIG</translation>
     </message>
 </context>
 <context>
@@ -137,7 +137,7 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
         <extracomment>The help window&apos;s text. Keep the numbers and the game&apos;s name.</extracomment>
         <translation>ZORVIK.
 
-Il existe deux types de partie : classique et campagne.
+Il existe deux types de partie&#xa0;: classique et campagne.
 
 Classique – Vous jouez dans un seul niveau. Le sélecteur de vitesse permet de jouer à différentes vitesses. Plus la vitesse est élevée, plus le score est élevé.
 
@@ -147,7 +147,7 @@ Le jeu se joue aussi à deux. Le mode deux joueurs propose lui aussi les parties
 
 En classique, vous jouez jusqu’à ce que le joueur (à deux, l’un ou l’autre des joueurs) ait mangé 100 aliments. En campagne, vous passez au niveau suivant en mangeant 25 aliments.
 
-Si les serpents des deux joueurs se heurtent, leur tête devient noire : le joueur à la tête noire peut mordre l’autre et lui prendre une partie de son énergie (un joueur peut succomber aux morsures). Manger de la nourriture vous rend votre énergie.
+Si les serpents des deux joueurs se heurtent, leur tête devient noire&#xa0;: le joueur à la tête noire peut mordre l’autre et lui prendre une partie de son énergie (un joueur peut succomber aux morsures). Manger de la nourriture vous rend votre énergie.
 </translation>
     </message>
     <message>
@@ -167,12 +167,12 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire : le jou
     <name>zorvik::MainWindow</name>
     <message>
         <source>Player %1 score: %2</source>
-        <translation>Score du joueur %1 : %2</translation>
+        <translation>Score du joueur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Player %1 power: %2%</source>
         <comment>%2 is a percentage</comment>
-        <translation>Énergie du joueur %1 : %2 %</translation>
+        <translation>Énergie du joueur %1&#xa0;: %2&#xa0;%</translation>
     </message>
     <message>
         <source>Power</source>
@@ -309,11 +309,11 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire : le jou
     </message>
     <message>
         <source>Players: two</source>
-        <translation>Joueurs : deux</translation>
+        <translation>Joueurs&#xa0;: deux</translation>
     </message>
     <message>
         <source>Players: one</source>
-        <translation>Joueurs : un</translation>
+        <translation>Joueurs&#xa0;: un</translation>
     </message>
     <message>
         <source>Player 1 snake</source>
@@ -329,19 +329,19 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire : le jou
     </message>
     <message>
         <source>Collide: Yes</source>
-        <translation>Collision : oui</translation>
+        <translation>Collision&#xa0;: oui</translation>
     </message>
     <message>
         <source>Collide: No</source>
-        <translation>Collision : non</translation>
+        <translation>Collision&#xa0;: non</translation>
     </message>
     <message>
         <source>Player 2: Person</source>
-        <translation>Joueur 2 : humain</translation>
+        <translation>Joueur 2&#xa0;: humain</translation>
     </message>
     <message>
         <source>Player 2: Computer</source>
-        <translation>Joueur 2 : ordinateur</translation>
+        <translation>Joueur 2&#xa0;: ordinateur</translation>
     </message>
     <message>
         <source>Classic game</source>
@@ -366,15 +366,15 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire : le jou
     </message>
     <message>
         <source>Player 1 colour: %1</source>
-        <translation>Couleur du joueur 1 : %1</translation>
+        <translation>Couleur du joueur 1&#xa0;: %1</translation>
     </message>
     <message>
         <source>Player 2 colour: %1</source>
-        <translation>Couleur du joueur 2 : %1</translation>
+        <translation>Couleur du joueur 2&#xa0;: %1</translation>
     </message>
     <message>
         <source>Obstacle tile: %1</source>
-        <translation>Tuile des obstacles : %1</translation>
+        <translation>Tuile des obstacles&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -386,7 +386,7 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire : le jou
     </message>
     <message>
         <source>This window cannot be moved: it is not on the screen.</source>
-        <translation>Impossible de déplacer cette fenêtre : elle n’est pas à l’écran.</translation>
+        <translation>Impossible de déplacer cette fenêtre&#xa0;: elle n’est pas à l’écran.</translation>
     </message>
 </context>
 </TS>

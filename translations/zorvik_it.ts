@@ -55,7 +55,7 @@
     <message>
         <source>sound is off: %1</source>
         <comment>%1 is the audio system&apos;s reason</comment>
-        <translation>l'audio è disattivato: %1</translation>
+        <translation>l&apos;audio è disattivato: %1</translation>
     </message>
 </context>
 <context>
@@ -139,7 +139,7 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
 
 Ci sono due tipi di partita: classica e campagna.
 
-Classica: si gioca in un solo livello. Si può giocare a diverse velocità con l'indicatore di velocità. Più alta è la velocità, più alto sarà il punteggio.
+Classica: si gioca in un solo livello. Si può giocare a diverse velocità con l&apos;indicatore di velocità. Più alta è la velocità, più alto sarà il punteggio.
 
 Campagna: si avanza attraverso vari livelli. Il gioco diventa sempre più difficile man mano che si procede. Anche la campagna si può giocare a diverse velocità. Più alta è la velocità, più alto sarà il punteggio.
 
@@ -147,7 +147,7 @@ Si può giocare anche in due. Anche la modalità a due giocatori comprende sia l
 
 Nella partita classica si continua a giocare finché il giocatore (in due, uno qualsiasi dei giocatori) non ha mangiato 100 bocconi. Nella campagna si passa al livello successivo mangiando 25 bocconi.
 
-Se i serpenti dei due giocatori si scontrano, la loro testa diventa nera: il giocatore con la testa nera può mordere l'altro e togliergli parte della sua energia (un giocatore può anche morire per i morsi). Mangiare ti restituisce l'energia.
+Se i serpenti dei due giocatori si scontrano, la loro testa diventa nera: il giocatore con la testa nera può mordere l&apos;altro e togliergli parte della sua energia (un giocatore può anche morire per i morsi). Mangiare ti restituisce l&apos;energia.
 </translation>
     </message>
     <message>

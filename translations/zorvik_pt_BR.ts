@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado: '%1'.</translation>
+        <translation>Argumento inesperado: &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
