@@ -2,9 +2,9 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "app/command_line.h"
 
-#include "ui/translations.h"
-
 #include "app/app_info.h"
+#include "ui/translations.h"
+#include "widgets/say_on_stderr.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -18,9 +18,8 @@ namespace {
 constexpr int kRefused = 2;
 
 int Refuse(const QString& reason) {
-    QTextStream(stderr) << "zorvik: " << reason << ' '
-                        << TranslateEarly("CommandLine", "Zorvik takes only --help and --version.")
-                        << '\n';
+    SayOnStderr(reason + u' ' +
+                TranslateEarly("CommandLine", "Zorvik takes only --help and --version."));
     return kRefused;
 }
 

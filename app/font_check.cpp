@@ -29,6 +29,23 @@ bool AskedForFaceFound(const QFont& font) {
     return asked.contains(QFontInfo(font).family());
 }
 
+// What the screen shows in place of the missing faces: one or two others, or none.
+QString ShownInstead(const QStringList& faces) {
+    switch (faces.size()) {
+    case 0:
+        return QCoreApplication::translate("FontCheck",
+                                           "no font is installed at all, so text shows as boxes");
+    case 1:
+        return QCoreApplication::translate("FontCheck", "text is shown in %1 instead",
+                                           "%1 is a font's name")
+            .arg(faces.first());
+    default:
+        return QCoreApplication::translate("FontCheck", "text is shown in %1 and %2 instead",
+                                           "%1 and %2 are fonts' names")
+            .arg(faces.first(), faces.last());
+    }
+}
+
 } // namespace
 
 QString MissingFontsWarning() {
@@ -52,21 +69,10 @@ QString MissingFontsWarning() {
     if (missing.isEmpty()) {
         return {};
     }
-    const QString instead =
-        shownInstead.isEmpty()
-            ? QCoreApplication::translate("FontCheck",
-                                          "no font is installed at all, so text shows as boxes")
-        : shownInstead.size() == 1
-            ? QCoreApplication::translate("FontCheck", "text is shown in %1 instead",
-                                          "%1 is a font's name")
-                  .arg(shownInstead.first())
-            : QCoreApplication::translate("FontCheck", "text is shown in %1 and %2 instead",
-                                          "%1 and %2 are fonts' names")
-                  .arg(shownInstead.first(), shownInstead.last());
     return QCoreApplication::translate("FontCheck", "fonts missing: %1 (Debian packages %2); %3.",
                                        "%1: font names; %2: package names; %3: what is shown "
                                        "instead")
-        .arg(missing.join(u", "_s), packages.join(u' '), instead);
+        .arg(missing.join(u", "_s), packages.join(u' '), ShownInstead(shownInstead));
 }
 
 } // namespace zorvik

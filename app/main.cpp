@@ -7,9 +7,9 @@
 #include "app/start_application.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
+#include "widgets/say_on_stderr.h"
 
 #include <QFontDatabase>
-#include <QTextStream>
 #include <chrono>
 #include <malloc.h>
 #include <thread>
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     zorvik::MainWindow window(book, seed);
     window.show();
     if (const QString warning = zorvik::MissingFontsWarning(); !warning.isEmpty()) {
-        QTextStream(stderr) << "zorvik: " << warning << '\n';
+        zorvik::SayOnStderr(warning);
     }
     return QApplication::exec();
 }

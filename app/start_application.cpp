@@ -4,9 +4,9 @@
 
 #include "ui/translations.h"
 #include "widgets/accessible_control.h"
+#include "widgets/say_on_stderr.h"
 
 #include <QStringList>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -31,10 +31,9 @@ QString NoDisplayMessage() {
         settings.isEmpty()
             ? TranslateEarly("StartApplication", "neither DISPLAY nor WAYLAND_DISPLAY is set")
             : settings.join(u", "_s);
-    return u"zorvik: "_s + TranslateEarly("StartApplication",
-                                          "no display could be opened (%1); the game needs a "
-                                          "desktop session (X11 or Wayland).")
-                               .arg(which);
+    return TranslateEarly("StartApplication", "no display could be opened (%1); the game needs "
+                                              "a desktop session (X11 or Wayland).")
+        .arg(which);
 }
 
 // A message of Qt's, kept with copies of its context (a null array for a
@@ -57,7 +56,7 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         // The only fatal message while the application is built is that no
         // platform could be opened. Nothing is shown yet, and the half-built
         // application must not be torn down: leave at once.
-        std::fputs(qPrintable(NoDisplayMessage() + u'\n'), stderr);
+        SayOnStderr(NoDisplayMessage());
         std::_Exit(kNoDisplay);
     }
     heldMessages.push_back(

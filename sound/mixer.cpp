@@ -2,13 +2,13 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "sound/mixer.h"
 
+#include "widgets/say_on_stderr.h"
 #include "widgets/sdl_lock.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <SDL.h>
 #include <algorithm>
-#include <cstdio>
 
 namespace zorvik {
 
@@ -154,10 +154,9 @@ void Mixer::Close() {
 }
 
 void ReportSoundOff() {
-    const QString why =
+    SayOnStderr(
         QCoreApplication::translate("Sound", "sound is off: %1", "%1 is the audio system's reason")
-            .arg(QString::fromUtf8(SDL_GetError()));
-    std::fprintf(stderr, "zorvik: %s\n", qPrintable(why));
+            .arg(QString::fromUtf8(SDL_GetError())));
 }
 
 void Mixer::GoOff() {

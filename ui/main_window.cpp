@@ -2,13 +2,12 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/main_window.h"
 
-#include "ui/names_dialog.h"
-
 #include "sound/sound.h"
 #include "ui/board_view.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
 #include "ui/fonts.h"
+#include "ui/names_dialog.h"
 #include "widgets/hot_spot.h"
 #include "widgets/main_window_layout.h"
 #include "widgets/picture_book.h"

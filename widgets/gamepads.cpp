@@ -3,12 +3,12 @@
 #include "widgets/gamepads.h"
 
 #include "widgets/key_state.h"
+#include "widgets/say_on_stderr.h"
 #include "widgets/sdl_lock.h"
 
 #include <QEvent>
 #include <QWidget>
 #include <SDL.h>
-#include <cstdio>
 #include <cstdlib>
 
 namespace zorvik {
@@ -92,9 +92,8 @@ void Gamepads::Start() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        const QString why = tr("gamepads are off: %1", "%1 is the input system's reason")
-                                .arg(QString::fromUtf8(SDL_GetError()));
-        std::fprintf(stderr, "zorvik: %s\n", qPrintable(why));
+        SayOnStderr(tr("gamepads are off: %1", "%1 is the input system's reason")
+                        .arg(QString::fromUtf8(SDL_GetError())));
         return;
     }
     started_ = true;
@@ -195,10 +194,9 @@ void Gamepads::Feed(Pad& pad, int player) {
 
 void Gamepads::Connect(int deviceIndex) {
     if (!SDL_IsGameController(deviceIndex)) {
-        const QString why = tr("the gamepad \"%1\" has no known button layout and is ignored; "
-                               "give it one in SDL_GAMECONTROLLERCONFIG")
-                                .arg(QString::fromUtf8(SDL_JoystickNameForIndex(deviceIndex)));
-        std::fprintf(stderr, "zorvik: %s\n", qPrintable(why));
+        SayOnStderr(tr("the gamepad \"%1\" has no known button layout and is ignored; "
+                       "give it one in SDL_GAMECONTROLLERCONFIG")
+                        .arg(QString::fromUtf8(SDL_JoystickNameForIndex(deviceIndex))));
         return;
     }
     SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
