@@ -6,6 +6,7 @@
 #include "ui/board_view.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
+#include "ui/fitted_text.h"
 #include "ui/fonts.h"
 #include "ui/names_dialog.h"
 #include "widgets/hot_spot.h"
@@ -181,8 +182,8 @@ void MainWindow::LayOutControls() {
     player1Score_->setIndent(6);
     player2Score_->setIndent(6);
     const QString power = tr("Power", "the caption of a player's power bar");
-    MakeLabel(this, kPlayer1PowerCaption, powerFont, Qt::black, power);
-    MakeLabel(this, kPlayer2PowerCaption, powerFont, Qt::black, power);
+    SetFittedText(*MakeLabel(this, kPlayer1PowerCaption, powerFont, Qt::black, {}), power);
+    SetFittedText(*MakeLabel(this, kPlayer2PowerCaption, powerFont, Qt::black, {}), power);
     player1Power_ = MakePowerBar(this, "player1Power", kPlayer1PowerBar);
     player2Power_ = MakePowerBar(this, "player2Power", kPlayer2PowerBar);
 }

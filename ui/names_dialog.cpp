@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/names_dialog.h"
 
+#include "ui/fitted_text.h"
 #include "ui/fonts.h"
 #include "widgets/hot_spot.h"
 #include "widgets/names_layout.h"
@@ -23,12 +24,13 @@ using namespace layout::names;
 
 QLabel* MakeCaption(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
                     const QString& text) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetFittedText(*label, text);
     return label;
 }
 

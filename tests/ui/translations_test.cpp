@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTranslator>
@@ -77,14 +78,51 @@ private slots:
             {"xx", {"Help", "Player1"}},
         };
         for (const auto& [language, words] : cases) {
-            qDeleteAll(qApp->findChildren<QTranslator*>());
-            QLocale::setDefault(QLocale(QLatin1String(language)));
-            InstallTranslations(*qApp);
+            SpeakLanguage(QLatin1String(language));
             OpenedGame game;
             QCOMPARE(QStringList({game.table.findChild<QWidget*>("helpButton")->accessibleName(),
                                   Text(game.table, "player1Name")}),
                      words);
         }
+    }
+
+    // In every language each caption of the main window and the names
+    // dialog fits its place whole, as the English was made to: a smaller
+    // size, never an ellipsis.
+    void captionsFitTheirPlacesInEveryLanguage() {
+        QStringList languages{u"en"_qs};
+        for (const QString& file : QDir(u":/i18n"_qs).entryList()) {
+            languages += file.section(u'_', 1).section(u'.', 0, 0);
+        }
+        for (const QString& language : languages) {
+            SpeakLanguage(language);
+            OpenedGame game;
+            QStringList overflowing = Overflowing(game.table);
+            game.Open("player1Name", [&](QWidget& names) { overflowing += Overflowing(names); });
+            QVERIFY2(overflowing.isEmpty(),
+                     qPrintable(language + u": "_qs + overflowing.join(u", "_qs)));
+        }
+    }
+
+private:
+    static void SpeakLanguage(const QString& language) {
+        qDeleteAll(qApp->findChildren<QTranslator*>());
+        QLocale::setDefault(QLocale(language));
+        InstallTranslations(*qApp);
+    }
+
+    // The labels of a window whose text runs past their width or is elided.
+    static QStringList Overflowing(QWidget& window) {
+        QStringList found;
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            const int room = label->contentsRect().width() - std::max(label->indent(), 0);
+            if (label->isVisible() &&
+                (label->fontMetrics().horizontalAdvance(label->text()) > room ||
+                 label->text().contains(QChar(0x2026)))) {
+                found += label->text();
+            }
+        }
+        return found;
     }
 };
 
