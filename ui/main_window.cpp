@@ -182,8 +182,17 @@ void MainWindow::LayOutControls() {
     player1Score_->setIndent(6);
     player2Score_->setIndent(6);
     const QString power = tr("Power", "the caption of a player's power bar");
-    SetFittedText(*MakeLabel(this, kPlayer1PowerCaption, powerFont, Qt::black, {}), power);
-    SetFittedText(*MakeLabel(this, kPlayer2PowerCaption, powerFont, Qt::black, {}), power);
+    // A caption's place ends where its bar begins, which covers the rest of
+    // it: a longer word, or one aligned right to left, stays in sight.
+    const auto captionBeside = [](const QRect& caption, const QRect& bar) {
+        return caption.adjusted(0, 0, bar.left() - caption.right() - 1, 0);
+    };
+    SetFittedText(*MakeLabel(this, captionBeside(kPlayer1PowerCaption, kPlayer1PowerBar), powerFont,
+                             Qt::black, {}),
+                  power);
+    SetFittedText(*MakeLabel(this, captionBeside(kPlayer2PowerCaption, kPlayer2PowerBar), powerFont,
+                             Qt::black, {}),
+                  power);
     player1Power_ = MakePowerBar(this, "player1Power", kPlayer1PowerBar);
     player2Power_ = MakePowerBar(this, "player2Power", kPlayer2PowerBar);
 }

@@ -111,13 +111,20 @@ private:
         InstallTranslations(*qApp);
     }
 
-    // The labels of a window whose text runs past their width or is elided.
+    // The captions of a window whose text runs past their width, is elided,
+    // or lies under another control.
     static QStringList Overflowing(QWidget& window) {
         QStringList found;
+        const QList<QWidget*> controls = window.findChildren<QWidget*>();
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             const int room = label->contentsRect().width() - std::max(label->indent(), 0);
-            if (label->isVisible() &&
-                (label->fontMetrics().horizontalAdvance(label->text()) > room ||
+            const bool covered = std::any_of(controls.begin(), controls.end(), [&](QWidget* other) {
+                return other != label && other->isVisible() && !other->isAncestorOf(label) &&
+                       other->parentWidget() == label->parentWidget() &&
+                       other->geometry().intersects(label->geometry());
+            });
+            if (label->isVisible() && !label->text().isEmpty() &&
+                (label->fontMetrics().horizontalAdvance(label->text()) > room || covered ||
                  label->text().contains(QChar(0x2026)))) {
                 found += label->text();
             }
