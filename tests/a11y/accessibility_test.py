@@ -41,6 +41,16 @@ HELP = [
     ("image", "Zorvik"), ("image", "A coiled snake"), ("text", "Help"),
     ("image", "The players' keys"), ("label", "Player1"), ("label", "Player2"),
 ]
+# The main window of a German desktop, as its screen reader reads it.
+MAIN_WINDOW_IN_GERMAN = [
+    ("filler", "Spielfeld"), ("push button", "Pause"), ("push button", "Hilfe"),
+    ("push button", "Minimieren"), ("push button", "Beenden"), ("push button", "Neues Spiel"),
+    ("push button", "Einstellungen"), ("push button", "Weitere Spiele"),
+    ("push button", "Spieler1"), ("push button", "Spieler2"),
+    ("label", "Punktestand von Spieler 1: 0"), ("label", "Punktestand von Spieler 2: 0"),
+    ("label", "Kraft"), ("label", "Kraft"), ("filler", "Kraft von Spieler 1: 100\u00a0%"),
+    ("frame", ""), ("filler", "Kraft von Spieler 2: 100\u00a0%"), ("frame", ""),
+]
 LEVEL_END = [("label", "Level 2"), ("label", "")]
 GAME_END = [("label", ""), ("label", "\u2068Player1\u2069 was bitten to death")]
 
@@ -128,6 +138,12 @@ class Checks:
         self.program.stdin.write(line + "\n")
         self.program.stdin.flush()
 
+    def run_in_german(self):
+        self.check(wait(self.app), "no application on the accessibility bus")
+        main = self.lists("frame", MAIN_WINDOW_IN_GERMAN, "main window in German")
+        self.press(self.control(main, "Beenden"))
+        self.check(self.program.wait(15) == 0, "Beenden did not end the program cleanly")
+
     def run(self):
         self.check(wait(self.app), "no application on the accessibility bus")
         main = self.lists("frame", MAIN_WINDOW, "main window")
@@ -188,14 +204,19 @@ def main():
         # The bus for accessibility, up before the program looks for it.
         processes.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher",
                                            "--launch-immediately"]))
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         time.sleep(0.5)
-        program = subprocess.Popen([sys.argv[1]], env=env, stdin=subprocess.PIPE, text=True)
-        processes.append(program)
-        checks = Checks(program)
-        checks.run()
-        return 1 if checks.failures else 0
+        failures = 0
+        # Once in English, whatever the machine's language, and once on a
+        # German desktop.
+        for language, walk in (("en", Checks.run), ("de", Checks.run_in_german)):
+            env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANGUAGE=language)
+            program = subprocess.Popen([sys.argv[1]], env=env, stdin=subprocess.PIPE, text=True)
+            processes.append(program)
+            checks = Checks(program)
+            walk(checks)
+            failures += checks.failures
+        return 1 if failures else 0
     finally:
         for process in reversed(processes):
             if process.poll() is None:
