@@ -10,8 +10,6 @@ namespace {
 
 // A quick player presses a key at most once in this many milliseconds.
 constexpr int kQuickestGap = 100;
-// A bite at this power or less kills.
-constexpr float kDeadlyPower = 70;
 
 PlayerAction TurnTo(int dir) {
     switch (dir) {

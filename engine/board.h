@@ -21,6 +21,8 @@ inline constexpr int kDown = 4;
 
 // A player's power when full: the width in twips of a full power bar.
 inline constexpr int kFullPower = 2370;
+// A bite at this power or less kills.
+inline constexpr float kDeadlyPower = 70;
 
 // One number per board cell, cell c in column c % 30 and row c / 30.
 using Cells = std::array<int, kCells>;

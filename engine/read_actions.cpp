@@ -6,7 +6,6 @@ namespace zorvik {
 
 namespace {
 constexpr float kBite = 100;
-constexpr float kDeadlyPower = 70; // a bite at this power or less kills
 } // namespace
 
 // Both players' actions are read in every tick, also in a one-player game,
