@@ -193,8 +193,12 @@ measure_cpu() {
         xdotool search --onlyvisible --name '^SETTINGS$' >/dev/null 2>&1 || break
         sleep 0.1
     done
-    click_at "$main_x" "$main_y" "${pause_ball[@]}"
+    # The keyboard comes back to the main window before the click that
+    # resumes: the game pauses whenever it leaves, and the window manager
+    # may hand it over only after the settings window has gone.
     xdotool windowactivate --sync "$main"
+    sleep 0.2
+    click_at "$main_x" "$main_y" "${pause_ball[@]}"
     board_moves "$main_x" "$main_y" || fail "the game did not resume at scale $scale"
     steer >/dev/null 2>&1 &
     steering=$!
