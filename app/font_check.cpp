@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
 
@@ -46,7 +47,36 @@ QString ShownInstead(const QStringList& faces) {
     }
 }
 
+// The scripts of the game's languages that the faces it asks for lack, with
+// the writing system a fallback face must have and its Debian package.
+struct ScriptFaces {
+    QLocale::Script script;
+    QFontDatabase::WritingSystem letters;
+    const char* package;
+};
+
+constexpr ScriptFaces kFallbackScripts[] = {
+    {QLocale::JapaneseScript, QFontDatabase::Japanese, "fonts-noto-cjk"},
+    {QLocale::SimplifiedHanScript, QFontDatabase::SimplifiedChinese, "fonts-noto-cjk"},
+    {QLocale::ArabicScript, QFontDatabase::Arabic, "fonts-dejavu-core"},
+    {QLocale::CyrillicScript, QFontDatabase::Cyrillic, "fonts-dejavu-core"},
+};
+
 } // namespace
+
+QString MissingLettersWarning(const QLocale& language) {
+    for (const ScriptFaces& faces : kFallbackScripts) {
+        if (faces.script == language.script() && QFontDatabase::families(faces.letters).isEmpty()) {
+            return QCoreApplication::translate(
+                       "FontCheck",
+                       "no installed font has the letters of %1, so its words show as boxes "
+                       "(Debian package %2)",
+                       "%1 is the language's own name; %2 a package name")
+                .arg(language.nativeLanguageName(), QLatin1String(faces.package));
+        }
+    }
+    return {};
+}
 
 QString MissingFontsWarning() {
     const WantedFace faces[] = {

@@ -49,8 +49,11 @@ int main(int argc, char* argv[]) {
         static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
     zorvik::MainWindow window(book, seed);
     window.show();
-    if (const QString warning = zorvik::MissingFontsWarning(); !warning.isEmpty()) {
-        zorvik::SayOnStderr(warning);
+    for (const QString& warning :
+         {zorvik::MissingFontsWarning(), zorvik::MissingLettersWarning(QLocale())}) {
+        if (!warning.isEmpty()) {
+            zorvik::SayOnStderr(warning);
+        }
     }
     return QApplication::exec();
 }

@@ -49,6 +49,11 @@
         <comment>%1: font names; %2: package names; %3: what is shown instead</comment>
         <translation>خطوط مفقودة: %1 (حزم Debian: %2)؛ %3.</translation>
     </message>
+    <message>
+        <source>no installed font has the letters of %1, so its words show as boxes (Debian package %2)</source>
+        <comment>%1 is the language&apos;s own name; %2 a package name</comment>
+        <translation>لا يوجد خط مثبّت يحوي حروف %1، لذا تظهر الكلمات مربعات (حزمة Debian %2)</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>

@@ -49,6 +49,11 @@
         <comment>%1: font names; %2: package names; %3: what is shown instead</comment>
         <translation>Schriften fehlen: %1 (Debian-Pakete %2); %3.</translation>
     </message>
+    <message>
+        <source>no installed font has the letters of %1, so its words show as boxes (Debian package %2)</source>
+        <comment>%1 is the language&apos;s own name; %2 a package name</comment>
+        <translation>keine installierte Schrift hat die Buchstaben von %1, daher erscheinen die Wörter als Kästchen (Debian-Paket %2)</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>

@@ -49,6 +49,11 @@
         <comment>%1: font names; %2: package names; %3: what is shown instead</comment>
         <translation>polices manquantes&#xa0;: %1 (paquets Debian %2)&#xa0;; %3.</translation>
     </message>
+    <message>
+        <source>no installed font has the letters of %1, so its words show as boxes (Debian package %2)</source>
+        <comment>%1 is the language&apos;s own name; %2 a package name</comment>
+        <translation>aucune police installée n’a les lettres de %1 : ses mots s’affichent en carrés (paquet Debian %2)</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>

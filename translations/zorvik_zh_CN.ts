@@ -49,6 +49,11 @@
         <comment>%1: font names; %2: package names; %3: what is shown instead</comment>
         <translation>缺少字体：%1（Debian 软件包 %2）；%3。</translation>
     </message>
+    <message>
+        <source>no installed font has the letters of %1, so its words show as boxes (Debian package %2)</source>
+        <comment>%1 is the language&apos;s own name; %2 a package name</comment>
+        <translation>已安装的字体都没有 %1 的文字，因此文字显示为方框（Debian 软件包 %2）</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>

@@ -13,8 +13,14 @@ using namespace zorvik;
 class FontCheckTest : public QObject {
     Q_OBJECT
 private slots:
-    // With Debian's font packages installed, a player sees no warning.
-    void installedFacesRaiseNoWarning() { QCOMPARE(MissingFontsWarning(), QString()); }
+    // With Debian's font packages installed, a player sees no warning, in
+    // whatever language the game speaks.
+    void installedFacesRaiseNoWarning() {
+        QCOMPARE(MissingFontsWarning(), QString());
+        for (const char* language : {"ja", "zh_CN", "ar", "ru", "de"}) {
+            QCOMPARE(MissingLettersWarning(QLocale(QLatin1String(language))), QString());
+        }
+    }
 
     // Only DejaVu Sans is there: both stand-ins are named with the packages
     // that bring them, and the face actually shown.
@@ -25,6 +31,14 @@ private slots:
             QVERIFY2(warning.contains(QLatin1String(said)), qPrintable(warning));
         }
         QVERIFY(!warning.contains(u'\n'));
+        // DejaVu Sans has Arabic and Cyrillic letters, but no Japanese or Chinese ones.
+        for (const char* language : {"ja", "zh_CN"}) {
+            const QString letters = MissingLettersWarning(QLocale(QLatin1String(language)));
+            QVERIFY2(letters.contains(u"fonts-noto-cjk"), qPrintable(letters));
+        }
+        QCOMPARE(MissingLettersWarning(QLocale(u"ar"_qs)) +
+                     MissingLettersWarning(QLocale(u"ru"_qs)),
+                 QString());
     }
 
     // No font at all: the player is told why the text shows as boxes.
