@@ -4,7 +4,9 @@
 // The board's cell pictures: the empty cell, the snake balls, the black
 // head, the obstacle tiles and the five foods.
 #include "asset_writer.h"
-#include "paint_kit.h"
+#include "canvas.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 #include "pictures.h"
 
 #include <QLinearGradient>
@@ -16,6 +18,8 @@
 #include <functional>
 
 namespace assetgen {
+
+using namespace zorvik::paintkit;
 
 namespace {
 

@@ -2,7 +2,9 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "emblem.h"
 
-#include "paint_kit.h"
+#include "canvas.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -11,6 +13,8 @@
 #include <algorithm>
 
 namespace assetgen {
+
+using namespace zorvik::paintkit;
 
 void paintEmblem(QPainter& painter, const QPointF& centre, qreal radius) {
     painter.save();

@@ -4,7 +4,9 @@
 // The end screen's four cards: the next level, the campaign won, the
 // classic game won and game over.
 #include "asset_writer.h"
-#include "paint_kit.h"
+#include "canvas.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 #include "pictures.h"
 #include "widgets/end_screen_layout.h"
 
@@ -17,6 +19,8 @@
 #include <numbers>
 
 namespace assetgen {
+
+using namespace zorvik::paintkit;
 
 namespace {
 

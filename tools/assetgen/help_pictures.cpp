@@ -3,8 +3,10 @@
 //
 // The help window: the product logo, the coiled snake and the keys.
 #include "asset_writer.h"
+#include "canvas.h"
 #include "emblem.h"
-#include "paint_kit.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 #include "pictures.h"
 #include "widgets/help_layout.h"
 
@@ -18,6 +20,8 @@
 #include <numbers>
 
 namespace assetgen {
+
+using namespace zorvik::paintkit;
 
 namespace {
 

@@ -6,8 +6,10 @@
 // Z-shaped snake that still reads at 16 pixels, the large ones the full
 // emblem of the main window.
 #include "asset_writer.h"
+#include "canvas.h"
 #include "emblem.h"
-#include "paint_kit.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 #include "pictures.h"
 
 #include <QLinearGradient>
@@ -17,6 +19,8 @@
 #include <algorithm>
 
 namespace assetgen {
+
+using namespace zorvik::paintkit;
 
 namespace {
 

@@ -6,7 +6,9 @@
 // ordinary screens and once, twice as fine, for HiDPI screens; the icon
 // once at each of its sizes.
 #include "asset_writer.h"
-#include "paint_kit.h"
+#include "canvas.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 #include "pictures.h"
 
 #include <QFontInfo>
@@ -18,8 +20,8 @@ namespace {
 // The pictures must come out the same on every run: refuse to paint with a
 // substitute face.
 bool fontsPresent() {
-    const QFontInfo display(assetgen::displayFont(20));
-    const QFontInfo caption(assetgen::captionFont(20));
+    const QFontInfo display(zorvik::paintkit::displayFont(20));
+    const QFontInfo caption(zorvik::paintkit::captionFont(20));
     bool present = true;
     if (display.family() != QLatin1String("Lato") || display.weight() != QFont::Black) {
         QTextStream(stderr) << "Lato Black is missing (Debian package fonts-lato)\n";

@@ -3,8 +3,10 @@
 //
 // The main window: its background and the five round buttons.
 #include "asset_writer.h"
+#include "canvas.h"
 #include "emblem.h"
-#include "paint_kit.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 #include "pictures.h"
 #include "widgets/main_window_layout.h"
 #include "window_shape.h"
@@ -14,6 +16,8 @@
 #include <QRadialGradient>
 
 namespace assetgen {
+
+using namespace zorvik::paintkit;
 
 namespace {
 

@@ -4,7 +4,9 @@
 // The player names dialog: a light violet panel with the Continue button
 // painted at its foot.
 #include "asset_writer.h"
-#include "paint_kit.h"
+#include "canvas.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 #include "pictures.h"
 #include "widgets/names_layout.h"
 #include "window_shape.h"
@@ -13,6 +15,8 @@
 #include <QPainter>
 
 namespace assetgen {
+
+using namespace zorvik::paintkit;
 
 namespace {
 

@@ -5,7 +5,9 @@
 // segments, the collide buttons, the choice of who steers player 2, the player pictures and the Yes
 // and No buttons.
 #include "asset_writer.h"
-#include "paint_kit.h"
+#include "canvas.h"
+#include "paint/lettering.h"
+#include "paint/paint_kit.h"
 #include "pictures.h"
 #include "widgets/settings_layout.h"
 #include "window_shape.h"
@@ -17,6 +19,8 @@
 #include <array>
 
 namespace assetgen {
+
+using namespace zorvik::paintkit;
 
 namespace {
 

@@ -2,7 +2,6 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "paint_kit.h"
 
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -13,7 +12,7 @@
 #include <numbers>
 #include <vector>
 
-namespace assetgen {
+namespace zorvik::paintkit {
 
 namespace {
 
@@ -47,31 +46,15 @@ void boxBlurAlpha(QImage& image, int radius, bool alongRows) {
     }
 }
 
-int scale = 1;
-
-} // namespace
-
-void setPaintScale(int newScale) {
-    scale = newScale;
-}
-
-int paintScale() {
-    return scale;
-}
-
-QImage canvas(int width, int height, const QColor& fill) {
-    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
+// An image of width by height logical pixels at the pixel ratio.
+QImage sheet(const QSize& size, qreal ratio, const QColor& fill) {
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
 }
 
-QImage crop(const QImage& image, const QRect& logical) {
-    const int ratio = qRound(image.devicePixelRatio());
-    QImage part = image.copy(QRect(logical.topLeft() * ratio, logical.size() * ratio));
-    part.setDevicePixelRatio(ratio);
-    return part;
-}
+} // namespace
 
 void smooth(QPainter& painter) {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
@@ -82,21 +65,6 @@ QColor mix(const QColor& a, const QColor& b, qreal t) {
     auto channel = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
                   channel(a.blue(), b.blue()), channel(a.alpha(), b.alpha()));
-}
-
-QFont displayFont(qreal pixelSize) {
-    QFont font(QStringLiteral("Lato"));
-    font.setWeight(QFont::Black);
-    font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-QFont captionFont(qreal pixelSize, bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
-    return font;
 }
 
 void paintBall(QPainter& painter, const QRectF& rect, const QColor& base) {
@@ -203,7 +171,8 @@ void paintShadow(QPainter& painter, const QPainterPath& shape, const QPointF& of
                  const QColor& colour) {
     const QRect bounds = shape.boundingRect().toAlignedRect().adjusted(-2 * blur - 2, -2 * blur - 2,
                                                                        2 * blur + 2, 2 * blur + 2);
-    QImage mask = canvas(bounds.width(), bounds.height());
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    QImage mask = sheet(bounds.size(), ratio, Qt::transparent);
     {
         QPainter maskPainter(&mask);
         smooth(maskPainter);
@@ -211,62 +180,18 @@ void paintShadow(QPainter& painter, const QPainterPath& shape, const QPointF& of
         maskPainter.fillPath(shape, Qt::black);
     }
     // Three box passes approach a Gaussian; the blur is in logical pixels.
-    const int passRadius = std::max(1, blur * scale / 2);
+    const int passRadius = std::max(1, static_cast<int>(blur * ratio / 2));
     for (int pass = 0; pass < 3; ++pass) {
         boxBlurAlpha(mask, passRadius, true);
         boxBlurAlpha(mask, passRadius, false);
     }
-    QImage tinted = canvas(bounds.width(), bounds.height(), colour);
+    QImage tinted = sheet(bounds.size(), ratio, colour);
     {
         QPainter tint(&tinted);
         tint.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         tint.drawImage(0, 0, mask);
     }
     painter.drawImage(QPointF(bounds.topLeft()) + offset, tinted);
-}
-
-QPainterPath textPath(const QRectF& rect, const QString& text, const QFont& font, int flags) {
-    const QFontMetricsF metrics(font);
-    const qreal width = metrics.horizontalAdvance(text);
-    qreal x = rect.center().x() - width / 2;
-    if (flags & Qt::AlignLeft)
-        x = rect.left();
-    else if (flags & Qt::AlignRight)
-        x = rect.right() - width;
-    const qreal baseline = rect.center().y() + metrics.capHeight() / 2;
-    QPainterPath path;
-    path.addText(QPointF(x, baseline), font, text);
-    return path;
-}
-
-void paintTitle(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
-                const QColor& colour, int flags) {
-    const QPainterPath glyphs = textPath(rect, text, font, flags);
-    const bool light = colour.lightness() > 165;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (light)
-        paintShadow(painter, glyphs, QPointF(0, 1.5), 3, QColor(0, 0, 16, 200));
-    else
-        painter.fillPath(glyphs.translated(0, 1), QColor(255, 255, 255, 170));
-    const QRectF box = glyphs.boundingRect();
-    QLinearGradient fill(box.topLeft(), box.bottomLeft());
-    fill.setColorAt(0.0, mix(colour, Qt::white, light ? 0.55 : 0.3));
-    fill.setColorAt(0.55, colour);
-    fill.setColorAt(1.0, colour.darker(light ? 118 : 130));
-    painter.fillPath(glyphs, fill);
-    painter.restore();
-}
-
-void paintCaption(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
-                  const QColor& colour, int flags) {
-    painter.save();
-    painter.setFont(font);
-    painter.setPen(QColor(255, 255, 255, 150));
-    painter.drawText(rect.translated(0, 1), flags, text);
-    painter.setPen(colour);
-    painter.drawText(rect, flags, text);
-    painter.restore();
 }
 
 void paintLogoText(QPainter& painter, const QPainterPath& glyphs, const QColor& top,
@@ -435,4 +360,4 @@ void paintRim(QPainter& painter, const QPainterPath& face, const QPointF& end, c
     painter.restore();
 }
 
-} // namespace assetgen
+} // namespace zorvik::paintkit

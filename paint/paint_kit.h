@@ -3,19 +3,18 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QImage>
 #include <QPainterPath>
 #include <QRectF>
-#include <QString>
 
 #include <functional>
 
 class QPainter;
 
-// Drawing helpers shared by every window's pictures: one palette, one light
-// direction (from the upper left), one way of shading balls, tiles and tubes.
-namespace assetgen {
+// Drawing helpers shared by every picture of the game and by the words the
+// windows draw over them: one palette, one light direction (from the upper
+// left), one way of shading balls, tiles and tubes. A painter draws in
+// logical pixels on a device of any pixel ratio.
+namespace zorvik::paintkit {
 
 namespace palette {
 inline const QColor navyDeep{14, 22, 56};
@@ -29,28 +28,11 @@ inline const QColor gold{255, 214, 96};
 inline const QColor snakeGreen{52, 176, 64};
 } // namespace palette
 
-// Every picture is painted in its logical pixels and comes out at the paint
-// scale: 1 for the ordinary pictures, 2 for their "@2x" twins on HiDPI
-// screens. The canvas carries the scale as its device pixel ratio, so a
-// painter on it draws in logical pixels.
-void setPaintScale(int scale);
-int paintScale();
-
-// A transparent canvas (or one filled with a colour) ready for QPainter,
-// width by height logical pixels at the paint scale.
-QImage canvas(int width, int height, const QColor& fill = Qt::transparent);
-
-// The part of a canvas under a rectangle in logical pixels.
-QImage crop(const QImage& image, const QRect& logical);
-
 // Turns on anti-aliasing for shapes and text.
 void smooth(QPainter& painter);
 
 // t = 0 gives a, t = 1 gives b.
 QColor mix(const QColor& a, const QColor& b, qreal t);
-
-QFont displayFont(qreal pixelSize);
-QFont captionFont(qreal pixelSize, bool bold = false);
 
 // A glossy sphere filling the rectangle, lit from the upper left.
 void paintBall(QPainter& painter, const QRectF& rect, const QColor& base);
@@ -68,22 +50,6 @@ void paintPlate(QPainter& painter, const QRectF& rect, qreal radius, const QColo
 // A soft shadow of the shape, moved by the offset and blurred by the radius.
 void paintShadow(QPainter& painter, const QPainterPath& shape, const QPointF& offset, int blur,
                  const QColor& colour);
-
-// The outline of text set in the font, placed in the rectangle: aligned
-// horizontally by the flags, centred vertically on the capital letters.
-QPainterPath textPath(const QRectF& rect, const QString& text, const QFont& font,
-                      int flags = Qt::AlignHCenter);
-
-// Heavy text lit from above, for titles and for words that act as buttons:
-// light lettering casts a soft dark shadow, dark lettering gets a crisp light
-// line below it, as if engraved.
-void paintTitle(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
-                const QColor& colour, int flags = Qt::AlignHCenter);
-
-// Plain text, hinted for small sizes, with a faint light line below it so
-// that it reads as engraved into a light panel.
-void paintCaption(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
-                  const QColor& colour, int flags = Qt::AlignLeft | Qt::AlignVCenter);
 
 // Glyphs filled with a vertical gradient inside a dark outline, for logos.
 void paintLogoText(QPainter& painter, const QPainterPath& glyphs, const QColor& top,
@@ -115,4 +81,4 @@ enum class Eyes { open, crossed };
 void paintSnakeHead(QPainter& painter, const QPointF& centre, qreal length, qreal angle,
                     const QColor& base, Eyes eyes = Eyes::open);
 
-} // namespace assetgen
+} // namespace zorvik::paintkit
