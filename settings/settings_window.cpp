@@ -3,6 +3,7 @@
 #include "settings/settings_window.h"
 
 #include "settings/option_pictures.h"
+#include "widgets/painted_word.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
 #include "widgets/placement.h"
@@ -11,6 +12,7 @@
 #include "widgets/surface_drag.h"
 #include "widgets/window_outlines.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -26,10 +28,11 @@ SettingsWindow::SettingsWindow(const GameOptions& options, PictureBook& book,
       options_(options),
       shape_(new ShapedWindow(*this, SettingsOutline(), layout::settings::kClientArea)) {
     setObjectName(QStringLiteral("Settings"));
-    setWindowTitle(QStringLiteral("SETTINGS"));
+    setWindowTitle(tr("SETTINGS", "the settings window's title in the task bar"));
     setModal(true);
     new SurfaceDrag(*this);
     LayOutControls(choices);
+    LetterWords();
     NameControls();
     player1Preview_->setPicture(options.snake1);
     player2Preview_->setPicture(options.snake2);
@@ -125,20 +128,26 @@ void SettingsWindow::ShowOptions() {
     collideYes_->setPicture(options_.snakesCollide ? pictures_.collideYesOn
                                                    : pictures_.collideYesOff);
     collideNo_->setPicture(options_.snakesCollide ? pictures_.collideNoOff : pictures_.collideNoOn);
+    ShowChoice(*collideYes_, options_.snakesCollide);
+    ShowChoice(*collideNo_, !options_.snakesCollide);
     player2Person_->setPicture(options_.computerPlaysPlayer2 ? pictures_.personOff
                                                              : pictures_.personOn);
     player2Computer_->setPicture(options_.computerPlaysPlayer2 ? pictures_.computerOn
                                                                : pictures_.computerOff);
+    ShowChoice(*player2Person_, !options_.computerPlaysPlayer2);
+    ShowChoice(*player2Computer_, options_.computerPlaysPlayer2);
     playersPicture_->setPicture(options_.twoPlayers ? pictures_.twoPlayers : pictures_.onePlayer);
     playersPicture_->setAccessibleName(options_.twoPlayers ? tr("Players: two")
                                                            : tr("Players: one"));
     (options_.campaign ? campaignOption_ : classicOption_)->setChecked(true);
 }
 
-void SettingsWindow::paintEvent(QPaintEvent*) {
+void SettingsWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    shape_->PaintBackground(
-        painter, book_.Pixmap(pictures_.background, painter.device()->devicePixelRatioF()));
+    const QPixmap& background =
+        book_.Pixmap(pictures_.background, painter.device()->devicePixelRatioF());
+    shape_->PaintBackground(painter, background);
+    DrawWords(painter, *this, event->region(), background);
 }
 
 // Placed once, over the main window's screen: after a drag the window opens

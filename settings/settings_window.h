@@ -53,6 +53,9 @@ protected:
 
 private:
     void LayOutControls(const OptionPictures& choices);
+    // The title, the captions and the words on the buttons.
+    void LetterWords();
+    void ShowChoice(PictureBox& choice, bool chosen);
     // Gives each control the name a screen reader calls it by.
     void NameControls();
     PictureBox* AddPicture(const QString& name, const QRect& geometry, Picture picture = {});

@@ -2,28 +2,92 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/end_screen.h"
 
+#include "paint/paint_kit.h"
 #include "ui/end_message.h"
 #include "ui/fonts.h"
 #include "widgets/end_screen_layout.h"
+#include "widgets/painted_word.h"
 #include "widgets/picture_book.h"
 #include "widgets/placement.h"
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace zorvik {
 
 namespace {
 using namespace layout::endscreen;
+using paintkit::Lettering;
+
+constexpr QColor kCaptionInk{60, 66, 130};
+
+Lettering Title(qreal size, const QColor& colour, int flags = Qt::AlignHCenter) {
+    return {Lettering::Style::title, paintkit::displayFont(size), colour, flags};
+}
+
+Lettering Caption(qreal size, int flags) {
+    return {Lettering::Style::caption, paintkit::captionFont(size, true), kCaptionInk, flags};
+}
+
+// The words of each ending's picture, where the picture leaves room for
+// them, in the picture's pixels.
+void LetterPicture(QWidget& screen, EndPicture picture) {
+    const auto letter = [&screen](const char* name, const QRectF& place, const Lettering& look,
+                                  const QString& text) {
+        new PaintedWord(screen, name, place.translated(kFrame, kFrame), look, text);
+    };
+    const qreal width = kClientArea.width();
+    const QColor navy = paintkit::palette::navy;
+    switch (picture) {
+    case EndPicture::NextLevel:
+        letter("levelHeading", QRectF(22, 44, 174, 46), Title(46, navy, Qt::AlignLeft),
+               EndScreen::tr("LEVEL", "over the number of the level to come"));
+        letter("levelPraise", QRectF(24, 90, 172, 24),
+               Caption(12.5, Qt::AlignLeft | Qt::AlignVCenter), EndScreen::tr("Well done!"));
+        break;
+    case EndPicture::CampaignWon:
+        letter("campaignHeading", QRectF(126, 34, 200, 40), Title(38, navy),
+               EndScreen::tr("Campaign", "the first line of: Campaign complete!"));
+        letter("completeHeading", QRectF(126, 76, 200, 36), Title(32, QColor(200, 120, 10)),
+               EndScreen::tr("complete!", "the second line of: Campaign complete!"));
+        letter("campaignPraise", QRectF(126, 112, 200, 20), Caption(12, Qt::AlignCenter),
+               EndScreen::tr("All seven levels cleared"));
+        break;
+    case EndPicture::ClassicWon:
+        letter("classicHeading", QRectF(8, 26, width - 16, 46), Title(46, navy),
+               EndScreen::tr("Game won!"));
+        letter("classicPraise", QRectF(8, 74, width - 16, 20), Caption(12, Qt::AlignCenter),
+               EndScreen::tr("100 food eaten – the classic game is complete"));
+        break;
+    case EndPicture::GameOver:
+        letter("gameOverHeading", QRectF(8, 24, width - 16, 54), Title(50, QColor(190, 24, 36)),
+               EndScreen::tr("GAME OVER"));
+        break;
+    }
+}
+
+// The picture as the client area shows it, on white: the words are lettered
+// onto it.
+QPixmap OnWhite(const QPixmap& picture) {
+    const qreal ratio = picture.devicePixelRatio();
+    QPixmap shown((QSizeF(kClientArea) * ratio).toSize());
+    shown.setDevicePixelRatio(ratio);
+    shown.fill(Qt::white);
+    QPainter(&shown).drawPixmap(0, 0, picture);
+    return shown;
+}
+
 } // namespace
 
 EndScreen::EndScreen(const EndScreenContent& content, const PlayerNames& names, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      picture_(EmbeddedPicture(PictureOf(content.picture),
-                               parent != nullptr ? parent->devicePixelRatioF() : 1.0)),
+      picture_(OnWhite(EmbeddedPicture(PictureOf(content.picture),
+                                       parent != nullptr ? parent->devicePixelRatioF() : 1.0))),
       levelNumber_(new QLabel(this)), message_(new QLabel(this)) {
     setModal(true);
+    LetterPicture(*this, content.picture);
     setFixedSize(kClientArea + QSize(2 * kFrame, 2 * kFrame));
 
     const QPoint client(kFrame, kFrame);
@@ -64,13 +128,13 @@ QString EndScreen::PictureOf(EndPicture picture) {
     return QStringLiteral(":/endscreen/game-over.png");
 }
 
-void EndScreen::paintEvent(QPaintEvent*) {
+void EndScreen::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect client(QPoint(kFrame, kFrame), kClientArea);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.fillRect(client, Qt::white);
     painter.setClipRect(client);
     painter.drawPixmap(client.topLeft(), picture_);
+    DrawWords(painter, *this, event->region(), picture_, client.topLeft());
     painter.setClipping(false);
     // A thin raised frame: light on the top and left, dark on the bottom and right.
     const QRect outer = rect().adjusted(0, 0, -1, -1);

@@ -23,7 +23,6 @@ public:
     // The resource path of the picture shown for an ending.
     static QString PictureOf(EndPicture picture);
 
-    const QPixmap& picture() const { return picture_; }
     QLabel* levelNumber() const { return levelNumber_; }
     QLabel* message() const { return message_; }
 
@@ -34,6 +33,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The ending's picture on white, as large as the client area.
     QPixmap picture_;
     QLabel* levelNumber_;
     QLabel* message_;

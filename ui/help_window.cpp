@@ -2,14 +2,18 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/help_window.h"
 
+#include "paint/paint_kit.h"
 #include "ui/elided_label.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
 #include "widgets/help_layout.h"
+#include "widgets/painted_word.h"
 #include "widgets/picture_book.h"
 #include "widgets/placement.h"
 
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 
 namespace zorvik {
@@ -20,9 +24,22 @@ using namespace layout::help;
 // Stands in for the desktop's colour of inactive title bars, behind the help text.
 constexpr QColor kInactiveTitleBarColour{212, 208, 200};
 
+// A picture with the words that belong to it drawn over it.
+class LetteredPicture : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        QPainter painter(this);
+        DrawWords(painter, *this, event->region(), pixmap());
+    }
+};
+
 QLabel* AddPicture(QWidget* parent, const char* name, const QRect& geometry,
                    const QString& accessibleName) {
-    auto* picture = new QLabel(parent);
+    auto* picture = new LetteredPicture(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setAccessibleName(accessibleName);
     picture->setGeometry(geometry);
@@ -73,8 +90,30 @@ HelpWindow::HelpWindow(QWidget* parent)
     // The names lie over the keys picture, each over its player's keys.
     pictures_[2] = {AddPicture(this, "keys", kKeys, tr("The players' keys")),
                     QStringLiteral(":/help/keys.png")};
+    LetterKeys(*pictures_[2].label);
     player1Name_ = AddName(this, "player1Name", kPlayer1Name);
     player2Name_ = AddName(this, "player2Name", kPlayer2Name);
+}
+
+// The heading at the left, and beside each player's keys what they do: the
+// wide key bites, the four below it steer. The keys picture shares the
+// window's columns, so each player's keys lie under the name label.
+void HelpWindow::LetterKeys(QLabel& keys) {
+    using paintkit::Lettering;
+    const qreal firstTray = QRectF(kPlayer1Name).center().x() - 68;
+    new PaintedWord(keys, "controlsHeading", QRectF(10, 50, firstTray - 14, 30),
+                    {Lettering::Style::title, paintkit::displayFont(26), paintkit::palette::navy,
+                     Qt::AlignLeft},
+                    tr("Controls"));
+    const Lettering caption{Lettering::Style::caption, paintkit::captionFont(11),
+                            QColor(90, 90, 130), Qt::AlignLeft | Qt::AlignVCenter};
+    for (const QRect& name : {kPlayer1Name, kPlayer2Name}) {
+        const qreal left = QRectF(name).center().x() + 20;
+        new PaintedWord(keys, "biteCaption", QRectF(left, 35, 44, 23), caption,
+                        tr("bite", "what the wide key does"));
+        new PaintedWord(keys, "steerCaption", QRectF(left, 65, 44, 23), caption,
+                        tr("steer", "what the four keys below it do"));
+    }
 }
 
 void HelpWindow::Open(const QString& player1Name, const QString& player2Name) {

@@ -31,6 +31,7 @@ private:
     };
     // Draws the pictures for the screen's pixel ratio, when it changed.
     void ShowPictures(qreal devicePixelRatio);
+    void LetterKeys(QLabel& keys);
 
     std::array<Picture, 3> pictures_;
     qreal picturesRatio_ = 0;

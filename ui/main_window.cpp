@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/main_window.h"
 
+#include "paint/paint_kit.h"
 #include "sound/sound.h"
 #include "ui/board_view.h"
 #include "ui/elided_label.h"
@@ -11,6 +12,7 @@
 #include "ui/names_dialog.h"
 #include "widgets/hot_spot.h"
 #include "widgets/main_window_layout.h"
+#include "widgets/painted_word.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
 #include "widgets/placement.h"
@@ -138,6 +140,20 @@ MainWindow::~MainWindow() {
     qApp->removeEventFilter(&keys_);
 }
 
+void MainWindow::LetterWordButtons() {
+    const auto letter = [this](const QRect& pill, const char* name, const QString& text) {
+        new PaintedWord(*this, name, QRectF(pill).translated(0, 0.5),
+                        {paintkit::Lettering::Style::title,
+                         paintkit::displayFont(pill.height() * 0.66), paintkit::palette::gold,
+                         Qt::AlignHCenter},
+                        text);
+    };
+    letter(kNewGameWord, "newGameLettering", tr("New", "the word that starts a new game"));
+    letter(kSetupWord, "setupLettering", tr("Setup", "the word that opens the settings"));
+    letter(kMoreGamesWords, "moreGamesLettering",
+           tr("More Games", "the words that open the web page of more games"));
+}
+
 void MainWindow::LayOutControls() {
     board_ = new BoardView(game_, book_, this);
     board_->setObjectName(QStringLiteral("board"));
@@ -166,6 +182,7 @@ void MainWindow::LayOutControls() {
     connect(word(kSetupWord, "setupWord"), &HotSpot::clicked, this, &MainWindow::SetupClicked);
     connect(word(kMoreGamesWords, "moreGamesWords"), &HotSpot::clicked, this,
             &MainWindow::MoreGamesClicked);
+    LetterWordButtons();
 
     player1Name_ = MakeNameLabel(this, "player1Name", kPlayer1Name, game_.playerName(1));
     player2Name_ = MakeNameLabel(this, "player2Name", kPlayer2Name, game_.playerName(2));
@@ -317,18 +334,20 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     const QPixmap& background = book_.Pixmap(background_, painter.device()->devicePixelRatioF());
     if (ShapedWindow::PlatformComposites()) {
         shape_->PaintBackground(painter, background);
-        return;
+    } else {
+        const QRect covered({}, background.deviceIndependentSize().toSize());
+        const qreal ratio = background.devicePixelRatio();
+        for (const QRect& area : event->region()) {
+            const QRect part = area & covered;
+            painter.drawPixmap(
+                part, background,
+                QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+        }
+        for (const QRect& bare : QRegion(rect()) - covered) {
+            painter.fillRect(bare, palette().window());
+        }
     }
-    const QRect covered({}, background.deviceIndependentSize().toSize());
-    const qreal ratio = background.devicePixelRatio();
-    for (const QRect& area : event->region()) {
-        const QRect part = area & covered;
-        painter.drawPixmap(part, background,
-                           QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
-    }
-    for (const QRect& bare : QRegion(rect()) - covered) {
-        painter.fillRect(bare, palette().window());
-    }
+    DrawWords(painter, *this, event->region(), background);
 }
 
 // Tab belongs to player 2, never to focus navigation.

@@ -59,6 +59,8 @@ protected:
 
 private:
     void LayOutControls();
+    // New, Setup and More Games, each on the pill under its click area.
+    void LetterWordButtons();
     // Gives each control the name a screen reader calls it by.
     void NameControls();
     // The window's own name says when sound is off.

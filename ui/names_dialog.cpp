@@ -2,10 +2,12 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "ui/names_dialog.h"
 
+#include "paint/paint_kit.h"
 #include "ui/fitted_text.h"
 #include "ui/fonts.h"
 #include "widgets/hot_spot.h"
 #include "widgets/names_layout.h"
+#include "widgets/painted_word.h"
 #include "widgets/picture_book.h"
 #include "widgets/shaped_window.h"
 #include "widgets/surface_drag.h"
@@ -14,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <limits>
 
@@ -71,6 +74,10 @@ NamesDialog::NamesDialog(QWidget* parent)
     continueButton->setObjectName(QStringLiteral("continueButton"));
     continueButton->setGeometry(kContinueButton);
     continueButton->setAccessibleName(tr("Continue"));
+    new PaintedWord(*this, "continueLettering", QRectF(kContinueButton).adjusted(6, 0, -6, 0),
+                    {paintkit::Lettering::Style::title, paintkit::displayFont(18),
+                     paintkit::palette::gold, Qt::AlignHCenter},
+                    tr("Continue"));
     connect(continueButton, &HotSpot::clicked, this, &NamesDialog::accept);
 }
 
@@ -87,9 +94,10 @@ QString NamesDialog::player2Name() const {
     return player2NameBox_->text();
 }
 
-void NamesDialog::paintEvent(QPaintEvent*) {
+void NamesDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     shape_->PaintBackground(painter, background_);
+    DrawWords(painter, *this, event->region(), background_);
 }
 
 // Only the painted Continue button closes the dialog with the names: Enter

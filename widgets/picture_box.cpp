@@ -2,8 +2,10 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "widgets/picture_box.h"
 
+#include "widgets/painted_word.h"
 #include "widgets/picture_book.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace zorvik {
@@ -20,9 +22,11 @@ void PictureBox::setPicture(Picture picture) {
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, book_.Pixmap(picture_, painter.device()->devicePixelRatioF()));
+    const QPixmap& picture = book_.Pixmap(picture_, painter.device()->devicePixelRatioF());
+    painter.drawPixmap(0, 0, picture);
+    DrawWords(painter, *this, event->region(), picture);
 }
 
 } // namespace zorvik

@@ -11,7 +11,8 @@ namespace zorvik {
 class PictureBook;
 
 // A widget that shows one picture from the book at its own size from its
-// top-left corner, and reports clicks. Its picture can be read and assigned.
+// top-left corner, with the words that belong to it, and reports clicks.
+// Its picture can be read and assigned.
 class PictureBox : public HotSpot {
     Q_OBJECT
 public:

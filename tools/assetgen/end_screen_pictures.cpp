@@ -2,7 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 //
 // The end screen's four cards: the next level, the campaign won, the
-// classic game won and game over.
+// classic game won and game over, each with room for the words that the end
+// screen letters on it.
 #include "asset_writer.h"
 #include "canvas.h"
 #include "paint/lettering.h"
@@ -168,11 +169,6 @@ QImage paintLevelCard() {
     smooth(painter);
     paintGround(painter, QColor(190, 210, 255, 140));
 
-    paintTitle(painter, QRectF(22, 44, 170, 46), QStringLiteral("LEVEL"), displayFont(46),
-               palette::navy, Qt::AlignLeft);
-    paintCaption(painter, QRectF(24, 90, 170, 24), QStringLiteral("Well done!"),
-                 captionFont(12.5, true), QColor(60, 66, 130));
-
     QPainterPath body;
     body.moveTo(26, 146);
     body.cubicTo(56, 124, 80, 170, 112, 148);
@@ -199,12 +195,6 @@ QImage paintCampaignCard() {
     smooth(painter);
     paintGround(painter, QColor(255, 226, 140, 150));
     paintTrophy(painter, QPointF(70, 138));
-    paintTitle(painter, QRectF(126, 34, 200, 40), QStringLiteral("Campaign"), displayFont(38),
-               palette::navy);
-    paintTitle(painter, QRectF(126, 76, 200, 36), QStringLiteral("complete!"), displayFont(32),
-               QColor(200, 120, 10));
-    paintCaption(painter, QRectF(126, 112, 200, 20), QStringLiteral("All seven levels cleared"),
-                 captionFont(12, true), QColor(60, 66, 130), Qt::AlignCenter);
     paintStar(painter, QPointF(132, 26), 7, QColor(255, 210, 60));
     paintStar(painter, QPointF(318, 32), 9, QColor(255, 210, 60));
     paintStar(painter, QPointF(26, 34), 6, QColor(255, 210, 60));
@@ -216,11 +206,6 @@ QImage paintClassicCard() {
     QPainter painter(&image);
     smooth(painter);
     paintGround(painter, QColor(170, 240, 170, 140));
-    paintTitle(painter, QRectF(0, 26, shownWidth, 46), QStringLiteral("Game won!"), displayFont(46),
-               palette::navy);
-    paintCaption(painter, QRectF(0, 74, shownWidth, 20),
-                 QStringLiteral("100 food eaten \u2013 the classic game is complete"),
-                 captionFont(12, true), QColor(60, 66, 130), Qt::AlignCenter);
 
     QPainterPath body;
     body.moveTo(60, 128);
@@ -238,8 +223,6 @@ QImage paintGameOverCard() {
     QPainter painter(&image);
     smooth(painter);
     paintGround(painter, QColor(255, 170, 170, 140));
-    paintTitle(painter, QRectF(0, 24, shownWidth, 54), QStringLiteral("GAME OVER"), displayFont(50),
-               QColor(190, 24, 36));
 
     QPainterPath body;
     body.moveTo(70, 124);

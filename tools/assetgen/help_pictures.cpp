@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 //
-// The help window: the product logo, the coiled snake and the keys.
+// The help window: the product logo, the coiled snake and the keys (the
+// window letters the words beside them).
 #include "asset_writer.h"
 #include "canvas.h"
 #include "emblem.h"
@@ -144,11 +145,6 @@ void paintKeyGroup(QPainter& painter, qreal centre, const QString& bite,
     const qreal left = centre - keyWidth * 1.5 - gap;
     const QFont small = captionFont(11, true);
     paintKey(painter, QRectF(left, 35, keyWidth * 2 + gap, keyHeight), bite, small);
-    paintCaption(painter, QRectF(left + keyWidth * 2 + gap + 6, 35, 40, keyHeight - 4),
-                 QStringLiteral("bite"), captionFont(11), QColor(90, 90, 130));
-    paintCaption(painter,
-                 QRectF(centre + keyWidth / 2 + 6, 35 + keyHeight + gap, 40, keyHeight - 4),
-                 QStringLiteral("steer"), captionFont(11), QColor(90, 90, 130));
 
     const QRectF up(centre - keyWidth / 2, 35 + keyHeight + gap, keyWidth, keyHeight);
     const qreal bottom = up.bottom() + gap;
@@ -173,8 +169,6 @@ QImage paintKeys() {
     QImage image = canvas(layout::kKeys.width(), layout::kKeys.height(), Qt::white);
     QPainter painter(&image);
     smooth(painter);
-    paintTitle(painter, QRectF(10, 50, 130, 30), QStringLiteral("Controls"), displayFont(26),
-               palette::navy, Qt::AlignLeft);
     // Each group sits under the label that shows its player's name.
     paintKeyGroup(painter, QRectF(layout::kPlayer1Name).center().x(), QStringLiteral("Ctrl"), {});
     paintKeyGroup(

@@ -78,14 +78,13 @@ void paintBoardPanel(QPainter& painter) {
     painter.drawRect(QRectF(kBoard).adjusted(-0.5, -0.5, 0.5, 0.5));
 }
 
-// A word that acts as a button, on a pill exactly under its click area.
-void paintWordButton(QPainter& painter, const QRectF& rect, const QString& word) {
+// The pill of a word that acts as a button, exactly under its click area;
+// the window letters the word on it.
+void paintWordPill(QPainter& painter, const QRectF& rect) {
     QPainterPath pill;
     pill.addRoundedRect(rect, rect.height() / 2, rect.height() / 2);
     paintShadow(painter, pill, QPointF(0, 2), 4, QColor(0, 0, 10, 160));
     paintPlate(painter, rect, rect.height() / 2, palette::buttonBlue, Relief::raised);
-    paintTitle(painter, rect.translated(0, 0.5), word, displayFont(rect.height() * 0.66),
-               palette::gold);
 }
 
 void paintPlayersPanel(QPainter& painter) {
@@ -109,9 +108,9 @@ QImage paintBackground() {
     paintBoardPanel(painter);
     paintPlate(painter, buttonBox, buttonBox.height() / 2, QColor(20, 30, 76), Relief::sunken);
     paintEmblem(painter, logoCentre, logoRadius);
-    paintWordButton(painter, kNewGameWord, QStringLiteral("New"));
-    paintWordButton(painter, kSetupWord, QStringLiteral("Setup"));
-    paintWordButton(painter, kMoreGamesWords, QStringLiteral("More Games"));
+    for (const QRectF pill : {kNewGameWord, kSetupWord, kMoreGamesWords}) {
+        paintWordPill(painter, pill);
+    }
     paintPlayersPanel(painter);
     return image;
 }

@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 //
 // The player names dialog: a light violet panel with the Continue button
-// painted at its foot.
+// painted at its foot, without its word, which the dialog letters.
 #include "asset_writer.h"
 #include "canvas.h"
 #include "paint/lettering.h"
@@ -51,7 +51,6 @@ void paintContinue(QPainter& painter) {
     lipShape.addRoundedRect(lip, 10, 10);
     painter.fillPath(lipShape, side);
     paintPlate(painter, continueFace, 10, palette::buttonBlue, Relief::raised);
-    paintTitle(painter, continueFace, QStringLiteral("Continue"), displayFont(18), palette::gold);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 //
-// The settings window: its background with every caption, the speed
-// segments, the collide buttons, the choice of who steers player 2, the player pictures and the Yes
-// and No buttons.
+// The settings window: its background, the speed segments, the collide
+// buttons, the choice of who steers player 2, the player pictures and the Yes
+// and No buttons, all without their words, which the window letters.
 #include "asset_writer.h"
 #include "canvas.h"
 #include "paint/lettering.h"
@@ -39,21 +39,11 @@ const QRect noButton = kCollideNo;
 const QRect personButton = kPlayer2Person;
 const QRect computerButton = kPlayer2Computer;
 const QRect playersPicture = kPlayersPicture;
-const QRectF classicOption = kClassicOption;
-const QRectF campaignOption = kCampaignOption;
 const QRect applyButton = kYesButton;
 const QRect cancelButton = kNoButton;
 
-constexpr qreal captionLeft = 28;
 const QColor panel = palette::lavenderPanel;
-const QColor captionInk(30, 34, 88);
 const QColor speedWell(52, 54, 66);
-const QColor selectedGreen(20, 150, 40);
-
-void paintCaptionBeside(QPainter& painter, qreal centreY, const QString& text) {
-    paintCaption(painter, QRectF(captionLeft, centreY - 10, 180, 20), text, captionFont(13, true),
-                 captionInk);
-}
 
 // A shallow tray under a row of pictures.
 void paintTray(QPainter& painter, const QRectF& around) {
@@ -74,8 +64,6 @@ void paintPanel(QPainter& painter, const WindowShape& shape) {
     band.addRoundedRect(QRectF(60, 12, 308, 50), 25, 25);
     paintShadow(painter, band, QPointF(0, 2.5), 5, QColor(0, 0, 30, 140));
     paintPlate(painter, QRectF(60, 12, 308, 50), 25, palette::navy, Relief::raised);
-    paintTitle(painter, QRectF(60, 12, 308, 50), QStringLiteral("Setup"), displayFont(34),
-               palette::gold);
 }
 
 void paintSpeedFrame(QPainter& painter) {
@@ -91,14 +79,6 @@ QImage paintBackground() {
     smooth(painter);
     paintPanel(painter, shape);
 
-    paintCaptionBeside(painter, swatches1.center().y(), QStringLiteral("Player 1 Snake"));
-    paintCaptionBeside(painter, swatches2.center().y(), QStringLiteral("Player 2 Snake"));
-    paintCaptionBeside(painter, tiles.center().y(), QStringLiteral("Snake Obstacle"));
-    paintCaptionBeside(painter, speedSegments.center().y(), QStringLiteral("Speed"));
-    paintCaptionBeside(painter, QRectF(yesButton).center().y(),
-                       QStringLiteral("Snakes can collide"));
-    paintCaptionBeside(painter, QRectF(personButton).center().y(), QStringLiteral("Player 2"));
-
     for (const QRectF& row : {swatches1, swatches2, tiles})
         paintTray(painter, row);
     for (const QRectF& preview : {preview1, preview2, previewTile})
@@ -106,16 +86,6 @@ QImage paintBackground() {
                    Relief::sunken);
     paintSpeedFrame(painter);
 
-    const qreal headingY = 346 + kBelowPlayer2Row;
-    paintCaption(painter, QRectF(playersPicture.left() - 30, headingY - 10, 141, 20),
-                 QStringLiteral("Snakes no'"), captionFont(13, true), captionInk, Qt::AlignCenter);
-    paintTitle(painter, QRectF(classicOption.left() - 2, headingY - 10, 160, 20),
-               QStringLiteral("Game Type"), displayFont(18), palette::navy, Qt::AlignLeft);
-    const qreal optionCaptionLeft = classicOption.right() + 8;
-    paintCaption(painter, QRectF(optionCaptionLeft, classicOption.center().y() - 10, 120, 20),
-                 QStringLiteral("Classic"), captionFont(13, true), captionInk);
-    paintCaption(painter, QRectF(optionCaptionLeft, campaignOption.center().y() - 10, 120, 20),
-                 QStringLiteral("Campaign"), captionFont(13, true), captionInk);
     return image;
 }
 
@@ -140,10 +110,9 @@ QImage paintSpeedSegment(const QColor& colour, bool lit) {
     return image;
 }
 
-// A choice of the collide row or the player 2 row: raised with grey lettering, or pressed
-// in with green lettering when selected.
-QImage paintChoice(const QImage& background, const QRect& place, const QString& word,
-                   bool selected) {
+// A choice of the collide row or the player 2 row: raised, or pressed in and
+// green when selected.
+QImage paintChoice(const QImage& background, const QRect& place, bool selected) {
     QImage image = crop(background, place);
     QPainter painter(&image);
     smooth(painter);
@@ -155,14 +124,11 @@ QImage paintChoice(const QImage& background, const QRect& place, const QString& 
     }
     paintPlate(painter, plate, 8, selected ? QColor(222, 246, 222) : QColor(236, 236, 250),
                selected ? Relief::sunken : Relief::raised);
-    paintTitle(painter, plate.translated(0, selected ? 1 : 0), word, displayFont(19),
-               selected ? selectedGreen : QColor(132, 132, 150));
     return image;
 }
 
-// A big button with rounded corners and white lettering.
-QImage paintCommand(const QImage& background, const QRect& place, const QString& word,
-                    const QColor& colour) {
+// A big button with rounded corners, for white lettering.
+QImage paintCommand(const QImage& background, const QRect& place, const QColor& colour) {
     QImage image = crop(background, place);
     QPainter painter(&image);
     smooth(painter);
@@ -171,7 +137,6 @@ QImage paintCommand(const QImage& background, const QRect& place, const QString&
     shape.addRoundedRect(plate, 10, 10);
     paintShadow(painter, shape, QPointF(0, 1.8), 2, QColor(0, 0, 40, 150));
     paintPlate(painter, plate, 10, colour, Relief::raised);
-    paintTitle(painter, plate, word, displayFont(21), QColor(255, 255, 255));
     return image;
 }
 
@@ -245,29 +210,25 @@ void writeSettingsPictures(AssetWriter& out) {
     out.write(QStringLiteral("settings/speed-off.png"),
               paintSpeedSegment(QColor(120, 122, 132), false));
 
-    out.write(QStringLiteral("settings/yes-up.png"),
-              paintChoice(background, yesButton, QStringLiteral("Yes"), false));
-    out.write(QStringLiteral("settings/yes-down.png"),
-              paintChoice(background, yesButton, QStringLiteral("Yes"), true));
-    out.write(QStringLiteral("settings/no-up.png"),
-              paintChoice(background, noButton, QStringLiteral("No"), false));
-    out.write(QStringLiteral("settings/no-down.png"),
-              paintChoice(background, noButton, QStringLiteral("No"), true));
+    out.write(QStringLiteral("settings/yes-up.png"), paintChoice(background, yesButton, false));
+    out.write(QStringLiteral("settings/yes-down.png"), paintChoice(background, yesButton, true));
+    out.write(QStringLiteral("settings/no-up.png"), paintChoice(background, noButton, false));
+    out.write(QStringLiteral("settings/no-down.png"), paintChoice(background, noButton, true));
 
     for (const bool selected : {false, true}) {
         const QString state = selected ? QStringLiteral("down") : QStringLiteral("up");
         out.write(QStringLiteral("settings/person-%1.png").arg(state),
-                  paintChoice(background, personButton, QStringLiteral("Person"), selected));
+                  paintChoice(background, personButton, selected));
         out.write(QStringLiteral("settings/computer-%1.png").arg(state),
-                  paintChoice(background, computerButton, QStringLiteral("Computer"), selected));
+                  paintChoice(background, computerButton, selected));
     }
 
     out.write(QStringLiteral("settings/one-player.png"), paintPlayers(background, false));
     out.write(QStringLiteral("settings/two-player.png"), paintPlayers(background, true));
     out.write(QStringLiteral("settings/apply.png"),
-              paintCommand(background, applyButton, QStringLiteral("Yes"), QColor(40, 170, 60)));
+              paintCommand(background, applyButton, QColor(40, 170, 60)));
     out.write(QStringLiteral("settings/cancel.png"),
-              paintCommand(background, cancelButton, QStringLiteral("No"), QColor(214, 44, 44)));
+              paintCommand(background, cancelButton, QColor(214, 44, 44)));
 }
 
 } // namespace assetgen

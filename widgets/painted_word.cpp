@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "widgets/painted_word.h"
+
+#include "paint/paint_kit.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <cmath>
+
+namespace zorvik {
+
+namespace {
+
+// Clears every pixel that lettering left as the backdrop had it, so that a
+// word drawn later cannot cover an earlier one with a copy of the backdrop.
+void KeepOnlyChanges(QImage& lettered, const QImage& bare) {
+    for (int y = 0; y < lettered.height(); ++y) {
+        auto* pixel = reinterpret_cast<QRgb*>(lettered.scanLine(y));
+        const auto* before = reinterpret_cast<const QRgb*>(bare.constScanLine(y));
+        for (int x = 0; x < lettered.width(); ++x) {
+            if (pixel[x] == before[x]) {
+                pixel[x] = 0;
+            }
+        }
+    }
+}
+
+} // namespace
+
+PaintedWord::PaintedWord(QWidget& owner, const char* name, const QRectF& place,
+                         const paintkit::Lettering& lettering, const QString& text)
+    : QObject(&owner), owner_(owner), place_(place), lettering_(lettering), text_(text) {
+    setObjectName(QLatin1String(name));
+}
+
+paintkit::FittedText PaintedWord::Shown() const {
+    return paintkit::fitText(text_, lettering_.font, place_.width());
+}
+
+// Room around the place for a title's shadow and for accents above capitals.
+QRect PaintedWord::Bounds() const {
+    const QFont& font = lettering_.font;
+    const qreal size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 4 / 3;
+    const qreal margin = std::ceil(size / 2) + 8;
+    return place_.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+}
+
+void PaintedWord::SetText(const QString& text) {
+    if (text != text_) {
+        Forget();
+        text_ = text;
+    }
+}
+
+void PaintedWord::Restyle(const QRectF& place, const paintkit::Lettering& lettering) {
+    Forget();
+    place_ = place;
+    lettering_ = lettering;
+    owner_.update(Bounds());
+}
+
+void PaintedWord::Forget() {
+    lettered_ = QPixmap();
+    owner_.update(Bounds());
+}
+
+void PaintedWord::Draw(QPainter& painter, const QPixmap& backdrop, QPoint backdropAt) const {
+    const QRect bounds = Bounds() & owner_.rect();
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (lettered_.isNull() || lettered_.devicePixelRatio() != ratio ||
+        letteredOn_ != backdrop.cacheKey()) {
+        QImage image((QSizeF(bounds.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter letterer(&image);
+        letterer.translate(-bounds.topLeft());
+        letterer.drawPixmap(backdropAt, backdrop);
+        const QImage bare = image.copy();
+        paintkit::smooth(letterer);
+        paintkit::paintWord(letterer, place_, text_, lettering_);
+        letterer.end();
+        KeepOnlyChanges(image, bare);
+        lettered_ = QPixmap::fromImage(std::move(image));
+        letteredOn_ = backdrop.cacheKey();
+    }
+    painter.drawPixmap(bounds.topLeft(), lettered_);
+}
+
+void DrawWords(QPainter& painter, const QWidget& owner, const QRegion& region,
+               const QPixmap& backdrop, QPoint backdropAt) {
+    for (const PaintedWord* word : owner.findChildren<PaintedWord*>(Qt::FindDirectChildrenOnly)) {
+        if (region.intersects(word->Bounds())) {
+            word->Draw(painter, backdrop, backdropAt);
+        }
+    }
+}
+
+} // namespace zorvik
