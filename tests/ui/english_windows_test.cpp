@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Zorvik developers
+#include "tests/kit/opened_game.h"
+#include "ui/end_screen.h"
+#include "widgets/painted_word.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+using namespace zorvik;
+using namespace zorvik::testkit;
+
+namespace {
+
+// How far apart two pixels are: their largest difference in one channel.
+int Distance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+} // namespace
+
+// The windows letter their words at run time. In English they must look as
+// they did when the words were painted into their pictures: the pictures in
+// english_windows/ are those windows, at 1x and 2x. Each window is shown on
+// every screen in turn and compared on the last, so on two screens of
+// different scales the words must follow the window to the second.
+class EnglishWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void wordsLookAsTheyDid() {
+        OpenedGame main;
+        Check(u"main"_qs, main.table);
+        const std::pair<const char*, const char*> dialogs[] = {
+            {"setupWord", "settings"}, {"player1Name", "names"}, {"helpButton", "help"}};
+        for (const auto& [control, name] : dialogs) {
+            main.Open(QLatin1String(control),
+                      [name = name](QWidget& window) { Check(QLatin1String(name), window); });
+        }
+        const std::pair<const char*, EndScreenContent> endings[] = {
+            {"level", {EndPicture::NextLevel, 3, {}}},
+            {"campaign", {EndPicture::CampaignWon, {}, {}}},
+            {"classic", {EndPicture::ClassicWon, {}, {}}},
+            {"over", {EndPicture::GameOver, {}, EndMessage{Outcome::Collided, 1, 2}}}};
+        for (const auto& [name, content] : endings) {
+            EndScreen end(content, {u"Ann"_qs, u"Bob"_qs}, &main.table);
+            end.show();
+            Check(QLatin1String(name), end);
+        }
+    }
+
+private:
+    // Around each word, the window differs from the picture of it only where
+    // the edges of the letters blend a little otherwise. Qt's own controls
+    // nearby (the names dialog's text boxes) are no part of the comparison.
+    static void Check(const QString& name, QWidget& window) {
+        QImage drawn;
+        QList<QScreen*> screens = QGuiApplication::screens();
+        std::ranges::sort(screens, {}, &QScreen::devicePixelRatio);
+        for (QScreen* screen : screens) {
+            window.windowHandle()->setScreen(screen);
+            QTRY_COMPARE(window.devicePixelRatioF(), screen->devicePixelRatio());
+            drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        }
+        const int ratio = qRound(drawn.devicePixelRatio());
+        const QImage before =
+            QImage(u"%1/%2@%3x.png"_qs.arg(QStringLiteral(ZORVIK_ENGLISH_WINDOWS), name).arg(ratio))
+                .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(drawn.size(), before.size());
+        QRegion controls;
+        for (const QWidget* control : window.findChildren<QWidget*>()) {
+            if (qobject_cast<const QLabel*>(control) || qobject_cast<const QLineEdit*>(control)) {
+                controls += QRect(control->mapTo(&window, QPoint()), control->size());
+            }
+        }
+        for (const PaintedWord* word : window.findChildren<PaintedWord*>()) {
+            const auto& owner = *static_cast<QWidget*>(word->parent());
+            if (owner.window() != &window) {
+                continue;
+            }
+            const QRegion around = QRegion(QRect(owner.mapTo(&window, word->Bounds().topLeft()),
+                                                 word->Bounds().size()))
+                                       .subtracted(controls);
+            int apart = 0;
+            int worst = 0;
+            for (const QRect& logical : around) {
+                const QRect pixels(logical.topLeft() * ratio, logical.size() * ratio);
+                for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                    for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                        if (drawn.valid(x, y)) {
+                            const int distance = Distance(drawn.pixel(x, y), before.pixel(x, y));
+                            apart += distance > 8 ? 1 : 0;
+                            worst = std::max(worst, distance);
+                        }
+                    }
+                }
+            }
+            const int area = around.boundingRect().width() * around.boundingRect().height();
+            QVERIFY2(worst <= 48 && apart * 200 <= area * ratio * ratio,
+                     qPrintable(u"%1 at %2x: %3 pixels apart, by up to %4"_qs.arg(
+                         word->objectName(), QString::number(ratio), QString::number(apart),
+                         QString::number(worst))));
+        }
+    }
+};
+
+QTEST_MAIN(EnglishWindowsTest)
+#include "english_windows_test.moc"
