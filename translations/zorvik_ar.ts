@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>المستوى %1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>المستوى</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>أحسنت!</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>الحملة</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>اكتملت!</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>تم اجتياز المستويات السبعة كلها</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>انتصار!</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>أُكلت 100 قطعة طعام – اكتملت اللعبة الكلاسيكية</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>انتهت اللعبة</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
         <source>The players&apos; keys</source>
         <translation>مفاتيح اللاعبين</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>التحكم</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>لدغ</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>توجيه</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
     <message>
         <source>Resume</source>
         <translation>استئناف</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>ألعاب أخرى</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
     <message>
         <source>Obstacle tile: %1</source>
         <translation>بلاطة العوائق: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>ثعبان اللاعب 1</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>ثعبان اللاعب 2</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>العوائق</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>تصادم الثعابين</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>اللاعب 2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>عدد الثعابين</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>نوع اللعبة</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>الكلاسيكية</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>الحملة</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>إنسان</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>الحاسوب</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>لا</translation>
     </message>
 </context>
 <context>

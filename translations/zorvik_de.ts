@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>Level %1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>LEVEL</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Gut gemacht!</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>Kampagne</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>geschafft!</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>Alle sieben Level gemeistert</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>Gewonnen!</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>100 Futterstücke gefressen – klassisches Spiel geschafft</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>SPIEL VORBEI</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ Stoßen die Schlangen der beiden Spieler zusammen, wird ihr Kopf schwarz. Der Sp
         <source>The players&apos; keys</source>
         <translation>Die Tasten der Spieler</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>beißen</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>lenken</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ Stoßen die Schlangen der beiden Spieler zusammen, wird ihr Kopf schwarz. Der Sp
     <message>
         <source>Resume</source>
         <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>Weitere Spiele</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ Stoßen die Schlangen der beiden Spieler zusammen, wird ihr Kopf schwarz. Der Sp
     <message>
         <source>Obstacle tile: %1</source>
         <translation>Hinderniskachel: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>EINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>Schlange von Spieler 1</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>Schlange von Spieler 2</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>Hindernisse</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>Schlangen können zusammenstoßen</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>Spieler 2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>Anzahl Schlangen</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Spielmodus</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>Kampagne</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>Mensch</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>Nivel %1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>NIVEL</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>¡Bien hecho!</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>¡Campaña</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>completada!</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>Superados los siete niveles</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>¡Victoria!</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>100 bocados – partida clásica completada</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIN DEL JUEGO</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ Si las serpientes de los dos jugadores chocan, su cabeza se vuelve negra: el jug
         <source>The players&apos; keys</source>
         <translation>Las teclas de los jugadores</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>morder</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>dirigir</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ Si las serpientes de los dos jugadores chocan, su cabeza se vuelve negra: el jug
     <message>
         <source>Resume</source>
         <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>Más juegos</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ Si las serpientes de los dos jugadores chocan, su cabeza se vuelve negra: el jug
     <message>
         <source>Obstacle tile: %1</source>
         <translation>Baldosa de los obstáculos: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>CONFIGURACIÓN</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>Serpiente del jugador 1</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>Serpiente del jugador 2</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>Obstáculos</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>Las serpientes pueden chocar</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>Jugador 2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>Número de serpientes</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Tipo de partida</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>Clásica</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>Campaña</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>No</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>Niveau %1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>NIVEAU</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Bien joué&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>Campagne</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>Les sept niveaux réussis</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>Victoire&#xa0;!</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>100 aliments mangés – la partie classique est terminée</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIN DE PARTIE</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire&#xa0;: le
         <source>The players&apos; keys</source>
         <translation>Les touches des joueurs</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>mordre</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>diriger</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire&#xa0;: le
     <message>
         <source>Resume</source>
         <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>Autres jeux</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire&#xa0;: le
     <message>
         <source>Obstacle tile: %1</source>
         <translation>Tuile des obstacles&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>RÉGLAGES</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>Serpent du joueur 1</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>Serpent du joueur 2</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>Obstacles</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>Collisions entre serpents</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>Joueur 2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>Nombre de serpents</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Type de partie</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>Campagne</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>Humain</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>Non</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>Livello %1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>LIVELLO</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Ben fatto!</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>Campagna</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>completata!</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>Tutti e sette i livelli superati</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>Vittoria!</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>100 bocconi – partita classica completata</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FINE PARTITA</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ Se i serpenti dei due giocatori si scontrano, la loro testa diventa nera: il gio
         <source>The players&apos; keys</source>
         <translation>I tasti dei giocatori</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Comandi</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>mordere</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>dirigere</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ Se i serpenti dei due giocatori si scontrano, la loro testa diventa nera: il gio
     <message>
         <source>Resume</source>
         <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>Altri giochi</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ Se i serpenti dei due giocatori si scontrano, la loro testa diventa nera: il gio
     <message>
         <source>Obstacle tile: %1</source>
         <translation>Piastrella degli ostacoli: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>IMPOSTAZIONI</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>Serpente del giocatore 1</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>Serpente del giocatore 2</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>Ostacoli</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>I serpenti possono scontrarsi</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>Giocatore 2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>Numero di serpenti</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Tipo di partita</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>Classica</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>Campagna</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>No</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>レベル%1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>お見事！</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>キャンペーン</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>クリア！</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>7つのレベルをすべてクリア</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>ゲームクリア！</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>エサを100個食べて、クラシックをクリア</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>ゲームオーバー</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
         <source>The players&apos; keys</source>
         <translation>プレイヤーの操作キー</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>操作方法</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>かみつく</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>移動</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
     <message>
         <source>Resume</source>
         <translation>再開</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>ほかのゲーム</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
     <message>
         <source>Obstacle tile: %1</source>
         <translation>障害物のタイル: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>プレイヤー1のヘビ</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>プレイヤー2のヘビ</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>障害物</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>スピード</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>ヘビ同士の衝突</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>プレイヤー2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>ヘビの数</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>ゲームモード</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>キャンペーン</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>あり</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>人間</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>いいえ</translation>
     </message>
 </context>
 <context>

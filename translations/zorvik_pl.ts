@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>Poziom %1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>POZIOM</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Brawo!</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>Kampania</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>ukończona!</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>Ukończono wszystkie 7 poziomów</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>Wygrana!</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>Zjedzono 100 kąsków – gra klasyczna ukończona</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>KONIEC GRY</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ Gdy węże obu graczy się zderzą, ich głowy robią się czarne. Oznacza to, �
         <source>The players&apos; keys</source>
         <translation>Klawisze graczy</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Sterowanie</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>gryź</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>steruj</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ Gdy węże obu graczy się zderzą, ich głowy robią się czarne. Oznacza to, �
     <message>
         <source>Resume</source>
         <translation>Wznów</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>Więcej gier</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ Gdy węże obu graczy się zderzą, ich głowy robią się czarne. Oznacza to, �
     <message>
         <source>Obstacle tile: %1</source>
         <translation>Kafelek przeszkód: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>USTAWIENIA</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>Wąż gracza 1</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>Wąż gracza 2</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>Przeszkody</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Prędkość</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>Węże mogą się zderzać</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>Gracz 2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>Liczba węży</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Tryb gry</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>Klasyczny</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>Kampania</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>Człowiek</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>Nie</translation>
     </message>
 </context>
 <context>

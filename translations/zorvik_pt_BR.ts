@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>Nível %1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>NÍVEL</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Muito bem!</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>Campanha</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>concluída!</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>Todos os sete níveis vencidos</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>Vitória!</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>100 comidas devoradas – jogo clássico concluído</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIM DE JOGO</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ Se as cobras dos dois jogadores colidirem, a cabeça delas fica preta. Isso quer
         <source>The players&apos; keys</source>
         <translation>As teclas dos jogadores</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>morder</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>mover</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ Se as cobras dos dois jogadores colidirem, a cabeça delas fica preta. Isso quer
     <message>
         <source>Resume</source>
         <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>Mais jogos</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ Se as cobras dos dois jogadores colidirem, a cabeça delas fica preta. Isso quer
     <message>
         <source>Obstacle tile: %1</source>
         <translation>Bloco dos obstáculos: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>CONFIGURAÇÕES</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>Cobra do jogador 1</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>Cobra do jogador 2</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>Obstáculos</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>As cobras podem colidir</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>Jogador 2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>Número de cobras</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Tipo de jogo</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>Clássico</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>Campanha</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>Pessoa</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>Não</translation>
     </message>
 </context>
 <context>

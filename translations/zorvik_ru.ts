@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>Уровень %1</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>УРОВЕНЬ</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Отлично!</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>Кампания</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>пройдена!</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>Все семь уровней пройдены</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>Победа!</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>Съедено 100 кусочков — классика пройдена</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>КОНЕЦ ИГРЫ</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
         <source>The players&apos; keys</source>
         <translation>Клавиши игроков</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Управление</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>кусать</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>рулить</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
     <message>
         <source>Resume</source>
         <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>Новая</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>Другие игры</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
     <message>
         <source>Obstacle tile: %1</source>
         <translation>Плитка препятствий: %1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>НАСТРОЙКИ</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>Змейка игрока 1</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>Змейка игрока 2</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>Препятствия</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>Столкновения змеек</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>Игрок 2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>Число змеек</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Тип игры</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>Классика</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>Кампания</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>Человек</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,41 @@
         <comment>the level the campaign goes on to</comment>
         <translation>第%1关</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>over the number of the level to come</comment>
+        <translation>关卡</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>干得好！</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the first line of: Campaign complete!</comment>
+        <translation>闯关</translation>
+    </message>
+    <message>
+        <source>complete!</source>
+        <comment>the second line of: Campaign complete!</comment>
+        <translation>成功！</translation>
+    </message>
+    <message>
+        <source>All seven levels cleared</source>
+        <translation>七个关卡全部通过</translation>
+    </message>
+    <message>
+        <source>Game won!</source>
+        <translation>游戏胜利！</translation>
+    </message>
+    <message>
+        <source>100 food eaten – the classic game is complete</source>
+        <translation>吃到 100 个食物，经典模式通关</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>游戏结束</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::Gamepads</name>
@@ -167,6 +202,20 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
         <source>The players&apos; keys</source>
         <translation>玩家按键</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>操作说明</translation>
+    </message>
+    <message>
+        <source>bite</source>
+        <comment>what the wide key does</comment>
+        <translation>咬</translation>
+    </message>
+    <message>
+        <source>steer</source>
+        <comment>what the four keys below it do</comment>
+        <translation>转向</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::MainWindow</name>
@@ -228,6 +277,21 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
     <message>
         <source>Resume</source>
         <translation>继续</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>the word that starts a new game</comment>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the word that opens the settings</comment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>More Games</source>
+        <comment>the words that open the web page of more games</comment>
+        <translation>更多游戏</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,91 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
     <message>
         <source>Obstacle tile: %1</source>
         <translation>障碍物图块：%1</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>the settings window&apos;s title in the task bar</comment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>the settings window&apos;s title</comment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Player 1 Snake</source>
+        <translation>玩家1的蛇</translation>
+    </message>
+    <message>
+        <source>Player 2 Snake</source>
+        <translation>玩家2的蛇</translation>
+    </message>
+    <message>
+        <source>Snake Obstacle</source>
+        <comment>the colour of the walls of a campaign level</comment>
+        <translation>障碍物</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Snakes can collide</source>
+        <translation>蛇互相碰撞</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <comment>the row that chooses who steers player 2</comment>
+        <translation>玩家2</translation>
+    </message>
+    <message>
+        <source>Snakes no&apos;</source>
+        <comment>the heading over the picture that sets one or two players</comment>
+        <translation>蛇的数量</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>游戏模式</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <comment>the game of endless food</comment>
+        <translation>经典模式</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <comment>the game of seven levels</comment>
+        <translation>闯关模式</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>snakes can collide</comment>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>snakes cannot collide</comment>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>a person steers player 2</comment>
+        <translation>真人</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>the computer steers player 2</comment>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>apply the settings</comment>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>leave the settings as they were</comment>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 #include "tests/kit/opened_game.h"
+#include "ui/end_message.h"
+#include "ui/end_screen.h"
 #include "ui/translations.h"
+#include "widgets/painted_word.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -105,10 +109,11 @@ private slots:
         }
     }
 
-    // In every language, and in one 40 % longer than the English, each
-    // caption of the main window and the names dialog fits its place whole,
-    // as the English was made to: a smaller size, never an ellipsis.
-    void captionsFitTheirPlacesInEveryLanguage() {
+    // In every language, and in one 40 % longer than the English, every
+    // caption and every lettered word of every window fits its place whole,
+    // as the English was made to: a smaller size, never an ellipsis, and
+    // never over another control.
+    void wordsFitTheirPlacesInEveryLanguage() {
         QStringList languages{u"en"_qs, u"long"_qs};
         for (const QString& file : QDir(u":/i18n"_qs).entryList()) {
             languages += file.section(u'_', 1).section(u'.', 0, 0);
@@ -120,10 +125,41 @@ private slots:
             }
             OpenedGame game;
             QStringList overflowing = Overflowing(game.table);
-            game.Open("player1Name", [&](QWidget& names) { overflowing += Overflowing(names); });
+            for (const char* control : {"player1Name", "setupWord", "helpButton"}) {
+                game.Open(QLatin1String(control),
+                          [&](QWidget& window) { overflowing += Overflowing(window); });
+            }
+            for (const EndPicture picture : {EndPicture::NextLevel, EndPicture::CampaignWon,
+                                             EndPicture::ClassicWon, EndPicture::GameOver}) {
+                EndScreen end({picture, {}, {}}, {}, &game.table);
+                overflowing += Overflowing(end);
+            }
             QVERIFY2(overflowing.isEmpty(),
                      qPrintable(language + u": "_qs + overflowing.join(u", "_qs)));
         }
+        // What no smaller size fits, down to two thirds of the size, is cut short.
+        const paintkit::FittedText cut =
+            paintkit::fitText(u"Schlangen können zusammenstoßen"_qs, paintkit::displayFont(19), 40);
+        QVERIFY(cut.text.endsWith(QChar(0x2026)));
+        QCOMPARE_LE(QFontMetricsF(cut.font).horizontalAdvance(cut.text), 40);
+        QCOMPARE(cut.font.pixelSize(), 13);
+    }
+
+    // In a language written right to left an ending reads from the right:
+    // the name the sentence starts with stands right of the other.
+    void endMessagesReadRightToLeft() {
+        SpeakLanguage(u"ar"_qs);
+        const QFont font;
+        const QString line = FitEndMessage(EndMessage{Outcome::Collided, 1, 2},
+                                           {u"Ann"_qs, u"Bob"_qs}, QFontMetrics(font), 1000);
+        QTextLayout layout(line, font);
+        layout.beginLayout();
+        const QTextLine shown = layout.createLine();
+        layout.endLayout();
+        QVERIFY(line.isRightToLeft());
+        const qsizetype first = std::min(line.indexOf(u"Ann"_qs), line.indexOf(u"Bob"_qs));
+        const qsizetype second = std::max(line.indexOf(u"Ann"_qs), line.indexOf(u"Bob"_qs));
+        QVERIFY2(shown.cursorToX(first) > shown.cursorToX(second), qPrintable(line));
     }
 
 private:
@@ -133,22 +169,37 @@ private:
         InstallTranslations(*qApp);
     }
 
-    // The captions of a window whose text runs past their width, is elided,
-    // or lies under another control.
+    // The captions and lettered words of a window that run past their
+    // place, are elided, or reach over a control they do not lie on.
     static QStringList Overflowing(QWidget& window) {
         QStringList found;
         const QList<QWidget*> controls = window.findChildren<QWidget*>();
+        const auto covered = [&](const QWidget* owner, const QRect& place) {
+            return std::any_of(controls.begin(), controls.end(), [&](QWidget* other) {
+                const QRect area(other->mapTo(&window, QPoint()), other->size());
+                return other != owner && other->isVisible() && !other->isAncestorOf(owner) &&
+                       !area.contains(place.center()) && area.intersects(place);
+            });
+        };
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             const int room = label->contentsRect().width() - std::max(label->indent(), 0);
-            const bool covered = std::any_of(controls.begin(), controls.end(), [&](QWidget* other) {
-                return other != label && other->isVisible() && !other->isAncestorOf(label) &&
-                       other->parentWidget() == label->parentWidget() &&
-                       other->geometry().intersects(label->geometry());
-            });
+            const QRect place(label->mapTo(&window, QPoint()), label->size());
             if (label->isVisible() && !label->text().isEmpty() &&
-                (label->fontMetrics().horizontalAdvance(label->text()) > room || covered ||
-                 label->text().contains(QChar(0x2026)))) {
+                (label->fontMetrics().horizontalAdvance(label->text()) > room ||
+                 covered(label, place) || label->text().contains(QChar(0x2026)))) {
                 found += label->text();
+            }
+        }
+        for (const PaintedWord* word : window.findChildren<PaintedWord*>()) {
+            const auto* owner = static_cast<QWidget*>(word->parent());
+            const paintkit::FittedText shown = word->Shown();
+            const QRect place(owner->mapTo(&window, word->place().topLeft().toPoint()),
+                              word->place().size().toSize());
+            if (owner->window() == &window &&
+                (QFontMetricsF(shown.font).horizontalAdvance(shown.text) > word->place().width() ||
+                 covered(owner, place) || shown.text.contains(QChar(0x2026)) ||
+                 !QRect(QPoint(), window.size()).contains(place))) {
+                found += word->text();
             }
         }
         return found;
