@@ -48,7 +48,8 @@ void LetterPicture(QWidget& screen, EndPicture picture) {
                Caption(12.5, Qt::AlignLeft | Qt::AlignVCenter), EndScreen::tr("Well done!"));
         break;
     case EndPicture::CampaignWon:
-        letter("campaignHeading", QRectF(126, 34, 200, 40), Title(38, navy),
+        // Short of the star at its right.
+        letter("campaignHeading", QRectF(140, 34, 172, 40), Title(38, navy),
                EndScreen::tr("Campaign", "the first line of: Campaign complete!"));
         letter("completeHeading", QRectF(126, 76, 200, 36), Title(32, QColor(200, 120, 10)),
                EndScreen::tr("complete!", "the second line of: Campaign complete!"));
@@ -56,7 +57,8 @@ void LetterPicture(QWidget& screen, EndPicture picture) {
                EndScreen::tr("All seven levels cleared"));
         break;
     case EndPicture::ClassicWon:
-        letter("classicHeading", QRectF(8, 26, width - 16, 46), Title(46, navy),
+        // Between the two stars.
+        letter("classicHeading", QRectF(53, 26, 235, 46), Title(46, navy),
                EndScreen::tr("Game won!"));
         letter("classicPraise", QRectF(8, 74, width - 16, 20), Caption(12, Qt::AlignCenter),
                EndScreen::tr("100 food eaten – the classic game is complete"));

@@ -14,17 +14,22 @@ namespace zorvik {
 namespace {
 
 // Clears every pixel that lettering left as the backdrop had it, so that a
-// word drawn later cannot cover an earlier one with a copy of the backdrop.
-void KeepOnlyChanges(QImage& lettered, const QImage& bare) {
+// word drawn later cannot cover an earlier one with a copy of the backdrop,
+// and returns the smallest rectangle that holds the rest.
+QRect KeepOnlyChanges(QImage& lettered, const QImage& bare) {
+    QRect changed;
     for (int y = 0; y < lettered.height(); ++y) {
         auto* pixel = reinterpret_cast<QRgb*>(lettered.scanLine(y));
         const auto* before = reinterpret_cast<const QRgb*>(bare.constScanLine(y));
         for (int x = 0; x < lettered.width(); ++x) {
             if (pixel[x] == before[x]) {
                 pixel[x] = 0;
+            } else {
+                changed |= QRect(x, y, 1, 1);
             }
         }
     }
+    return changed.isEmpty() ? QRect(0, 0, 1, 1) : changed;
 }
 
 } // namespace
@@ -81,11 +86,15 @@ void PaintedWord::Draw(QPainter& painter, const QPixmap& backdrop, QPoint backdr
         paintkit::smooth(letterer);
         paintkit::paintWord(letterer, place_, text_, lettering_);
         letterer.end();
-        KeepOnlyChanges(image, bare);
-        lettered_ = QPixmap::fromImage(std::move(image));
+        // Only the letters are kept, not the room around them.
+        const QRect changed = KeepOnlyChanges(image, bare);
+        QImage letters = image.copy(changed);
+        letters.setDevicePixelRatio(ratio);
+        lettered_ = QPixmap::fromImage(std::move(letters));
+        letteredAt_ = QPointF(bounds.topLeft()) + QPointF(changed.topLeft()) / ratio;
         letteredOn_ = backdrop.cacheKey();
     }
-    painter.drawPixmap(bounds.topLeft(), lettered_);
+    painter.drawPixmap(letteredAt_, lettered_);
 }
 
 void DrawWords(QPainter& painter, const QWidget& owner, const QRegion& region,

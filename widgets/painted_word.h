@@ -50,6 +50,7 @@ private:
     paintkit::Lettering lettering_;
     QString text_;
     mutable QPixmap lettered_;
+    mutable QPointF letteredAt_;
     mutable qint64 letteredOn_ = 0;
 };
 
