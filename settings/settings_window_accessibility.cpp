@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "settings/option_pictures.h"
 #include "settings/settings_window.h"
+#include "widgets/painted_word.h"
 #include "widgets/picture_box.h"
 
 #include <QRadioButton>
@@ -35,11 +36,14 @@ void SettingsWindow::NameControls() {
         {"player2Computer", QT_TR_NOOP("Player 2: Computer")},
         {"classicOption", QT_TR_NOOP("Classic game")},
         {"campaignOption", QT_TR_NOOP("Campaign")},
-        {"yesButton", QT_TR_NOOP("Yes")},
-        {"noButton", QT_TR_NOOP("No")},
     };
     for (const auto& [object, name] : names) {
         findChild<QWidget*>(QLatin1String(object))->setAccessibleName(tr(name));
+    }
+    // Yes and No are called what they show, in every language.
+    for (const char* button : {"yesButton", "noButton"}) {
+        auto& box = *findChild<QWidget*>(QLatin1String(button));
+        box.setAccessibleName(box.findChild<PaintedWord*>()->text());
     }
     for (std::size_t step = 0; step < speedSegments_.size(); ++step) {
         speedSegments_[step]->setAccessibleName(

@@ -421,14 +421,6 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
         <translation>الحملة</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>نعم</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>لا</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>السرعة %1</translation>

@@ -421,14 +421,6 @@ Stoßen die Schlangen der beiden Spieler zusammen, wird ihr Kopf schwarz. Der Sp
         <translation>Kampagne</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>Tempo %1</translation>

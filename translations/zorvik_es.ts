@@ -421,14 +421,6 @@ Si las serpientes de los dos jugadores chocan, su cabeza se vuelve negra: el jug
         <translation>Campaña</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>Velocidad %1</translation>

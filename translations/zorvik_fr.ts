@@ -421,14 +421,6 @@ Si les serpents des deux joueurs se heurtent, leur tête devient noire&#xa0;: le
         <translation>Campagne</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>Vitesse %1</translation>

@@ -421,14 +421,6 @@ Se i serpenti dei due giocatori si scontrano, la loro testa diventa nera: il gio
         <translation>Campagna</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sì</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>Velocità %1</translation>

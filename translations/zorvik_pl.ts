@@ -421,14 +421,6 @@ Gdy węże obu graczy się zderzą, ich głowy robią się czarne. Oznacza to, �
         <translation>Kampania</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Tak</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nie</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>Prędkość %1</translation>

@@ -421,14 +421,6 @@ Se as cobras dos dois jogadores colidirem, a cabeça delas fica preta. Isso quer
         <translation>Campanha</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Não</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>Velocidade %1</translation>

@@ -421,14 +421,6 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
         <translation>Кампания</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>Скорость %1</translation>

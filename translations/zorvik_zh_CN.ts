@@ -421,14 +421,6 @@ bitten to death) ,eating the food gives you back your power .<byte value="xd"/>
         <translation>闯关模式</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <comment>one of the seven speeds, 1 the slowest</comment>
         <translation>速度%1</translation>

@@ -70,23 +70,12 @@ void LetterPicture(QWidget& screen, EndPicture picture) {
     }
 }
 
-// The picture as the client area shows it, on white: the words are lettered
-// onto it.
-QPixmap OnWhite(const QPixmap& picture) {
-    const qreal ratio = picture.devicePixelRatio();
-    QPixmap shown((QSizeF(kClientArea) * ratio).toSize());
-    shown.setDevicePixelRatio(ratio);
-    shown.fill(Qt::white);
-    QPainter(&shown).drawPixmap(0, 0, picture);
-    return shown;
-}
-
 } // namespace
 
 EndScreen::EndScreen(const EndScreenContent& content, const PlayerNames& names, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      picture_(OnWhite(EmbeddedPicture(PictureOf(content.picture),
-                                       parent != nullptr ? parent->devicePixelRatioF() : 1.0))),
+      picture_(EmbeddedPicture(PictureOf(content.picture),
+                               parent != nullptr ? parent->devicePixelRatioF() : 1.0)),
       levelNumber_(new QLabel(this)), message_(new QLabel(this)) {
     setModal(true);
     LetterPicture(*this, content.picture);
@@ -134,6 +123,7 @@ void EndScreen::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect client(QPoint(kFrame, kFrame), kClientArea);
     painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.fillRect(client, Qt::white);
     painter.setClipRect(client);
     painter.drawPixmap(client.topLeft(), picture_);
     DrawWords(painter, *this, event->region(), picture_, client.topLeft());

@@ -33,7 +33,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The ending's picture on white, as large as the client area.
     QPixmap picture_;
     QLabel* levelNumber_;
     QLabel* message_;

@@ -13,16 +13,26 @@ namespace zorvik {
 
 namespace {
 
-// Clears every pixel that lettering left as the backdrop had it, so that a
-// word drawn later cannot cover an earlier one with a copy of the backdrop,
-// and returns the smallest rectangle that holds the rest.
-QRect KeepOnlyChanges(QImage& lettered, const QImage& bare) {
+// Clears every pixel that lettering left as the backdrop had it (the
+// backdrop's pixel at the offset), so that a word drawn later cannot cover
+// an earlier one with a copy of the backdrop, and returns the smallest
+// rectangle that holds the rest.
+QRect KeepOnlyChanges(QImage& lettered, const QImage& backdrop, QPoint offset) {
+    // An opaque picture's pixels read the same in either format.
+    const QImage bare = backdrop.format() == QImage::Format_RGB32
+                            ? backdrop
+                            : backdrop.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QRect changed;
     for (int y = 0; y < lettered.height(); ++y) {
         auto* pixel = reinterpret_cast<QRgb*>(lettered.scanLine(y));
-        const auto* before = reinterpret_cast<const QRgb*>(bare.constScanLine(y));
+        const int bareY = y + offset.y();
+        const auto* before = bareY >= 0 && bareY < bare.height()
+                                 ? reinterpret_cast<const QRgb*>(bare.constScanLine(bareY))
+                                 : nullptr;
         for (int x = 0; x < lettered.width(); ++x) {
-            if (pixel[x] == before[x]) {
+            const int bareX = x + offset.x();
+            const bool inside = before != nullptr && bareX >= 0 && bareX < bare.width();
+            if (pixel[x] == (inside ? before[bareX] : 0)) {
                 pixel[x] = 0;
             } else {
                 changed |= QRect(x, y, 1, 1);
@@ -44,12 +54,14 @@ paintkit::FittedText PaintedWord::Shown() const {
     return paintkit::fitText(text_, lettering_.font, place_.width());
 }
 
-// Room around the place for a title's shadow and for accents above capitals.
+// Room around the place for accents above capitals and below the line,
+// and for a title's soft shadow; a caption casts none.
 QRect PaintedWord::Bounds() const {
     const QFont& font = lettering_.font;
     const qreal size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 4 / 3;
-    const qreal margin = std::ceil(size / 2) + 8;
-    return place_.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+    const qreal shadow = lettering_.style == paintkit::Lettering::Style::title ? 8 : 2;
+    const qreal above = std::ceil(size / 2) + shadow;
+    return place_.adjusted(-shadow - 2, -above, shadow + 2, above).toAlignedRect();
 }
 
 void PaintedWord::SetText(const QString& text) {
@@ -82,12 +94,12 @@ void PaintedWord::Draw(QPainter& painter, const QPixmap& backdrop, QPoint backdr
         QPainter letterer(&image);
         letterer.translate(-bounds.topLeft());
         letterer.drawPixmap(backdropAt, backdrop);
-        const QImage bare = image.copy();
         paintkit::smooth(letterer);
         paintkit::paintWord(letterer, place_, text_, lettering_);
         letterer.end();
         // Only the letters are kept, not the room around them.
-        const QRect changed = KeepOnlyChanges(image, bare);
+        const QRect changed =
+            KeepOnlyChanges(image, backdrop.toImage(), ((bounds.topLeft() - backdropAt) * ratio));
         QImage letters = image.copy(changed);
         letters.setDevicePixelRatio(ratio);
         lettered_ = QPixmap::fromImage(std::move(letters));
