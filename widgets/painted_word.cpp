@@ -13,26 +13,16 @@ namespace zorvik {
 
 namespace {
 
-// Clears every pixel that lettering left as the backdrop had it (the
-// backdrop's pixel at the offset), so that a word drawn later cannot cover
-// an earlier one with a copy of the backdrop, and returns the smallest
-// rectangle that holds the rest.
-QRect KeepOnlyChanges(QImage& lettered, const QImage& backdrop, QPoint offset) {
-    // An opaque picture's pixels read the same in either format.
-    const QImage bare = backdrop.format() == QImage::Format_RGB32
-                            ? backdrop
-                            : backdrop.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+// Clears every pixel that lettering left as the backdrop had it, so that a
+// word drawn later cannot cover an earlier one with a copy of the backdrop,
+// and returns the smallest rectangle that holds the rest.
+QRect KeepOnlyChanges(QImage& lettered, const QImage& bare) {
     QRect changed;
     for (int y = 0; y < lettered.height(); ++y) {
         auto* pixel = reinterpret_cast<QRgb*>(lettered.scanLine(y));
-        const int bareY = y + offset.y();
-        const auto* before = bareY >= 0 && bareY < bare.height()
-                                 ? reinterpret_cast<const QRgb*>(bare.constScanLine(bareY))
-                                 : nullptr;
+        const auto* before = reinterpret_cast<const QRgb*>(bare.constScanLine(y));
         for (int x = 0; x < lettered.width(); ++x) {
-            const int bareX = x + offset.x();
-            const bool inside = before != nullptr && bareX >= 0 && bareX < bare.width();
-            if (pixel[x] == (inside ? before[bareX] : 0)) {
+            if (pixel[x] == before[x]) {
                 pixel[x] = 0;
             } else {
                 changed |= QRect(x, y, 1, 1);
@@ -94,12 +84,12 @@ void PaintedWord::Draw(QPainter& painter, const QPixmap& backdrop, QPoint backdr
         QPainter letterer(&image);
         letterer.translate(-bounds.topLeft());
         letterer.drawPixmap(backdropAt, backdrop);
+        const QImage bare = image.copy();
         paintkit::smooth(letterer);
         paintkit::paintWord(letterer, place_, text_, lettering_);
         letterer.end();
         // Only the letters are kept, not the room around them.
-        const QRect changed =
-            KeepOnlyChanges(image, backdrop.toImage(), ((bounds.topLeft() - backdropAt) * ratio));
+        const QRect changed = KeepOnlyChanges(image, bare);
         QImage letters = image.copy(changed);
         letters.setDevicePixelRatio(ratio);
         lettered_ = QPixmap::fromImage(std::move(letters));
