@@ -54,22 +54,11 @@ QRect PaintedWord::Bounds() const {
     return place_.adjusted(-shadow - 2, -above, shadow + 2, above).toAlignedRect();
 }
 
-void PaintedWord::SetText(const QString& text) {
-    if (text != text_) {
-        Forget();
-        text_ = text;
-    }
-}
-
 void PaintedWord::Restyle(const QRectF& place, const paintkit::Lettering& lettering) {
-    Forget();
+    owner_.update(Bounds());
+    lettered_ = QPixmap();
     place_ = place;
     lettering_ = lettering;
-    owner_.update(Bounds());
-}
-
-void PaintedWord::Forget() {
-    lettered_ = QPixmap();
     owner_.update(Bounds());
 }
 

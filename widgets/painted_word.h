@@ -18,7 +18,7 @@ namespace zorvik {
 // own coordinates and the text is fitted to it. It is lettered once, onto a
 // copy of the picture behind it, so that the letters' edges blend into the
 // picture exactly as if painted there (text is blended in linear light onto
-// what is opaque), and again only when the text, the look, the picture or
+// what is opaque), and again only when its look or place, the picture or
 // the pixel ratio changes: a window moved to a screen of another scale shows
 // it sharp there too.
 class PaintedWord : public QObject {
@@ -34,7 +34,7 @@ public:
     // What the word may colour of its widget, its shadow included.
     QRect Bounds() const;
 
-    void SetText(const QString& text);
+    // Moves the word and letters it anew, as a pressed button's word.
     void Restyle(const QRectF& place, const paintkit::Lettering& lettering);
 
     // Draws the word over the backdrop, the picture that the painter has
@@ -42,9 +42,6 @@ public:
     void Draw(QPainter& painter, const QPixmap& backdrop, QPoint backdropAt = {}) const;
 
 private:
-    // Drops the lettered word and asks its widget to draw it again.
-    void Forget();
-
     QWidget& owner_;
     QRectF place_;
     paintkit::Lettering lettering_;
