@@ -50,6 +50,33 @@ private slots:
         }
     }
 
+    // A choice letters its word green once chosen, and grey again once the
+    // other is.
+    void chosenWordsTurnGreen() {
+        OpenedGame main;
+        main.Open(u"setupWord"_qs, [](QWidget& settings) {
+            const auto greenLetters = [&](const char* choice) {
+                const QImage box =
+                    settings.findChild<QWidget*>(QLatin1String(choice))->grab().toImage();
+                int green = 0;
+                for (int y = 0; y < box.height(); ++y) {
+                    for (int x = 0; x < box.width(); ++x) {
+                        const QColor pixel = box.pixelColor(x, y);
+                        green += pixel.green() > 110 && pixel.red() < 60 && pixel.blue() < 80;
+                    }
+                }
+                return green;
+            };
+            for (const auto& [chosen, other] :
+                 {std::pair("collideYes", "collideNo"), std::pair("collideNo", "collideYes"),
+                  std::pair("player2Computer", "player2Person"),
+                  std::pair("player2Person", "player2Computer")}) {
+                Click(settings, QLatin1String(chosen));
+                QVERIFY2(greenLetters(chosen) > 20 && greenLetters(other) == 0, chosen);
+            }
+        });
+    }
+
 private:
     // Around each word, the window differs from the picture of it only where
     // the edges of the letters blend a little otherwise. Qt's own controls
