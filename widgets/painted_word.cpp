@@ -90,8 +90,11 @@ void PaintedWord::Draw(QPainter& painter, const QPixmap& backdrop, QPoint backdr
 
 void DrawWords(QPainter& painter, const QWidget& owner, const QRegion& region,
                const QPixmap& backdrop, QPoint backdropAt) {
-    for (const PaintedWord* word : owner.findChildren<PaintedWord*>(Qt::FindDirectChildrenOnly)) {
-        if (region.intersects(word->Bounds())) {
+    // The main window paints on every tick: walk its children as they are
+    // rather than gather the words into a new list each time.
+    for (const QObject* child : owner.children()) {
+        const auto* word = qobject_cast<const PaintedWord*>(child);
+        if (word != nullptr && region.intersects(word->Bounds())) {
             word->Draw(painter, backdrop, backdropAt);
         }
     }
