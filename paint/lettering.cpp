@@ -93,6 +93,14 @@ void paintCaption(QPainter& painter, const QRectF& rect, const QString& text, co
     painter.restore();
 }
 
+Lettering titleLettering(qreal pixelSize, const QColor& colour, int flags) {
+    return {Lettering::Style::title, displayFont(pixelSize), colour, flags};
+}
+
+Lettering captionLettering(qreal pixelSize, bool bold, const QColor& colour, int flags) {
+    return {Lettering::Style::caption, captionFont(pixelSize, bold), colour, flags};
+}
+
 FittedText fitText(const QString& text, QFont font, qreal width) {
     const qreal floor =
         (font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF()) * kSmallestShare;

@@ -42,6 +42,12 @@ struct Lettering {
     int flags = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
+// A heavy title in the display face, or a caption in the caption face, at
+// the pixel size.
+Lettering titleLettering(qreal pixelSize, const QColor& colour, int flags = Qt::AlignHCenter);
+Lettering captionLettering(qreal pixelSize, bool bold, const QColor& colour,
+                           int flags = Qt::AlignLeft | Qt::AlignVCenter);
+
 // A text as it fits a width: set smaller, down to two thirds of its size,
 // and only then cut short with an ellipsis.
 struct FittedText {

@@ -19,7 +19,7 @@ constexpr qreal kCaptionLeft = 28;
 constexpr qreal kRoom = 4;
 
 Lettering Caption(int flags = Qt::AlignLeft | Qt::AlignVCenter) {
-    return {Lettering::Style::caption, paintkit::captionFont(13, true), kCaptionInk, flags};
+    return paintkit::captionLettering(13, true, kCaptionInk, flags);
 }
 
 // A row's caption, centred on the row's height, up to where the row begins.
@@ -37,8 +37,7 @@ QRectF ChoiceFace(const QRect& choice) {
 
 void SettingsWindow::LetterWords() {
     new PaintedWord(*this, "title", QRectF(80, 12, 268, 50),
-                    {Lettering::Style::title, paintkit::displayFont(34), paintkit::palette::gold,
-                     Qt::AlignHCenter},
+                    paintkit::titleLettering(34, paintkit::palette::gold),
                     tr("Setup", "the settings window's title"));
     // Each row's caption stops short of the preview or the controls it names.
     const qreal previewLeft = kPlayer1Preview.left() - 3;
@@ -66,8 +65,7 @@ void SettingsWindow::LetterWords() {
                     tr("Snakes no'", "the heading over the picture that sets one or two players"));
     const QRectF gameType(kClassicOption.left() - 2, headingTop, 180, 20);
     new PaintedWord(*this, "gameTypeHeading", gameType,
-                    {Lettering::Style::title, paintkit::displayFont(18), paintkit::palette::navy,
-                     Qt::AlignLeft},
+                    paintkit::titleLettering(18, paintkit::palette::navy, Qt::AlignLeft),
                     tr("Game Type"));
     const qreal optionCaptionLeft = kClassicOption.right() + 9;
     const qreal optionCaptionWidth = kClientArea.width() - 12 - optionCaptionLeft;
@@ -97,20 +95,18 @@ void SettingsWindow::LetterWords() {
     };
     for (const auto& [button, name, text] : commands) {
         auto& box = *findChild<PictureBox*>(QLatin1String(button));
-        new PaintedWord(
-            box, name, QRectF(0, 0, box.width(), box.height()).adjusted(5.5, 1, -5.5, -3),
-            {Lettering::Style::title, paintkit::displayFont(21), Qt::white, Qt::AlignHCenter},
-            text);
+        new PaintedWord(box, name,
+                        QRectF(0, 0, box.width(), box.height()).adjusted(5.5, 1, -5.5, -3),
+                        paintkit::titleLettering(21, Qt::white), text);
     }
 }
 
 // A chosen choice is pressed in and lettered green, the other raised and grey.
 void SettingsWindow::ShowChoice(PictureBox& choice, bool chosen) {
     const QRectF face = ChoiceFace(choice.geometry());
-    choice.findChild<PaintedWord*>()->Restyle(chosen ? face.translated(0, 1) : face,
-                                              {Lettering::Style::title, paintkit::displayFont(19),
-                                               chosen ? QColor(20, 150, 40) : QColor(132, 132, 150),
-                                               Qt::AlignHCenter});
+    choice.findChild<PaintedWord*>()->Restyle(
+        chosen ? face.translated(0, 1) : face,
+        paintkit::titleLettering(19, chosen ? QColor(20, 150, 40) : QColor(132, 132, 150)));
 }
 
 } // namespace zorvik

@@ -24,11 +24,11 @@ using paintkit::Lettering;
 constexpr QColor kCaptionInk{60, 66, 130};
 
 Lettering Title(qreal size, const QColor& colour, int flags = Qt::AlignHCenter) {
-    return {Lettering::Style::title, paintkit::displayFont(size), colour, flags};
+    return paintkit::titleLettering(size, colour, flags);
 }
 
 Lettering Caption(qreal size, int flags) {
-    return {Lettering::Style::caption, paintkit::captionFont(size, true), kCaptionInk, flags};
+    return paintkit::captionLettering(size, true, kCaptionInk, flags);
 }
 
 // The words of each ending's picture, where the picture leaves room for

@@ -99,14 +99,11 @@ HelpWindow::HelpWindow(QWidget* parent)
 // wide key bites, the four below it steer. The keys picture shares the
 // window's columns, so each player's keys lie under the name label.
 void HelpWindow::LetterKeys(QLabel& keys) {
-    using paintkit::Lettering;
     const qreal firstTray = QRectF(kPlayer1Name).center().x() - 68;
     new PaintedWord(keys, "controlsHeading", QRectF(10, 50, firstTray - 14, 30),
-                    {Lettering::Style::title, paintkit::displayFont(26), paintkit::palette::navy,
-                     Qt::AlignLeft},
+                    paintkit::titleLettering(26, paintkit::palette::navy, Qt::AlignLeft),
                     tr("Controls"));
-    const Lettering caption{Lettering::Style::caption, paintkit::captionFont(11),
-                            QColor(90, 90, 130), Qt::AlignLeft | Qt::AlignVCenter};
+    const paintkit::Lettering caption = paintkit::captionLettering(11, false, QColor(90, 90, 130));
     for (const QRect& name : {kPlayer1Name, kPlayer2Name}) {
         const qreal left = QRectF(name).center().x() + 20;
         new PaintedWord(keys, "biteCaption", QRectF(left, 35, 44, 23), caption,

@@ -143,9 +143,7 @@ MainWindow::~MainWindow() {
 void MainWindow::LetterWordButtons() {
     const auto letter = [this](const QRect& pill, const char* name, const QString& text) {
         new PaintedWord(*this, name, QRectF(pill).translated(0, 0.5),
-                        {paintkit::Lettering::Style::title,
-                         paintkit::displayFont(pill.height() * 0.66), paintkit::palette::gold,
-                         Qt::AlignHCenter},
+                        paintkit::titleLettering(pill.height() * 0.66, paintkit::palette::gold),
                         text);
     };
     letter(kNewGameWord, "newGameLettering", tr("New", "the word that starts a new game"));

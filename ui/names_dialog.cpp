@@ -75,9 +75,7 @@ NamesDialog::NamesDialog(QWidget* parent)
     continueButton->setGeometry(kContinueButton);
     continueButton->setAccessibleName(tr("Continue"));
     new PaintedWord(*this, "continueLettering", QRectF(kContinueButton).adjusted(6, 0, -6, 0),
-                    {paintkit::Lettering::Style::title, paintkit::displayFont(18),
-                     paintkit::palette::gold, Qt::AlignHCenter},
-                    tr("Continue"));
+                    paintkit::titleLettering(18, paintkit::palette::gold), tr("Continue"));
     connect(continueButton, &HotSpot::clicked, this, &NamesDialog::accept);
 }
 
