@@ -100,7 +100,7 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
       pictures_(book), game_(*this, pictures_.board, seed),
       pads_(*this, keys_,
             [this] { return isActiveWindow() && QApplication::activeModalWidget() == nullptr; }),
-      background_(book.Load(QStringLiteral(":/main/background.png"))),
+      background_(book, pictures_.board.empty),
       shape_(new ShapedWindow(*this, MainWindowOutline(), kClientArea)), sound_(new Sound(*this)) {
     setObjectName(QStringLiteral("SnakeTable"));
     setWindowTitle(QStringLiteral("Zorvik"));
@@ -329,23 +329,17 @@ void MainWindow::ShowEndScreen(const EndScreenContent& content) {
 // picture leaves bare.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QPixmap& background = book_.Pixmap(background_, painter.device()->devicePixelRatioF());
+    const QPixmap& panel = background_.Panel(painter.device()->devicePixelRatioF());
     if (ShapedWindow::PlatformComposites()) {
-        shape_->PaintBackground(painter, background);
+        shape_->PaintBackground(painter, panel.cacheKey(),
+                                [this](QPainter& on) { background_.PaintWhole(on); });
     } else {
-        const QRect covered({}, background.deviceIndependentSize().toSize());
-        const qreal ratio = background.devicePixelRatio();
-        for (const QRect& area : event->region()) {
-            const QRect part = area & covered;
-            painter.drawPixmap(
-                part, background,
-                QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
-        }
-        for (const QRect& bare : QRegion(rect()) - covered) {
+        background_.Paint(painter, event->region());
+        for (const QRect& bare : event->region() - QRect({}, kBackground)) {
             painter.fillRect(bare, palette().window());
         }
     }
-    DrawWords(painter, *this, event->region(), background);
+    DrawWords(painter, *this, event->region(), panel, MainBackground::kPanelAt);
 }
 
 // Tab belongs to player 2, never to focus navigation.

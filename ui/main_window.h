@@ -8,6 +8,7 @@
 #include "settings/option_pictures.h"
 #include "settings/settings_window.h"
 #include "ui/game_pictures.h"
+#include "ui/main_background.h"
 #include "widgets/gamepads.h"
 #include "widgets/key_state.h"
 #include "widgets/tick_clock.h"
@@ -98,7 +99,7 @@ private:
     // The computer's action for the tick in progress, until the game reads it.
     std::optional<PlayerAction> computerAction_;
     bool player2NamedByPlayers_ = false;
-    Picture background_;
+    MainBackground background_;
     ShapedWindow* shape_;
     // The scores the panel shows; none before the first.
     std::array<float, 2> shownScores_{std::nanf(""), std::nanf("")};

@@ -70,14 +70,14 @@ QPixmap EmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
     return Kept(Scaled(fine, devicePixelRatio / 2, devicePixelRatio));
 }
 
-Picture PictureBook::Load(const QString& resource) {
+Picture PictureBook::Load(const QString& resource, const QRect& part) {
     if (!QFile::exists(resource)) {
         qFatal("Picture resource %s is missing", qPrintable(resource));
     }
     if (entries_.size() >= std::numeric_limits<decltype(Picture::id)>::max()) {
         qFatal("The picture book is full");
     }
-    entries_.push_back({resource, {}});
+    entries_.push_back({resource, part, {}});
     // Handles count from 1, as 0 is "no picture".
     return Picture{static_cast<decltype(Picture::id)>(entries_.size())};
 }
@@ -90,14 +90,39 @@ const QPixmap& PictureBook::Pixmap(Picture picture, qreal devicePixelRatio) cons
         qFatal("Picture %d is not in this book", picture.id);
     }
     const Entry& entry = entries_[picture.id - 1];
+    if (const QPixmap* kept = KeptAt(entry, devicePixelRatio)) {
+        return *kept;
+    }
+    if (entry.part.isNull()) {
+        return entry.byRatio
+            .emplace_back(devicePixelRatio, EmbeddedPicture(entry.resource, devicePixelRatio))
+            .second;
+    }
+    CutParts(entry, devicePixelRatio);
+    return entry.byRatio.back().second;
+}
+
+const QPixmap* PictureBook::KeptAt(const Entry& entry, qreal devicePixelRatio) {
     for (const auto& [ratio, pixmap] : entry.byRatio) {
         if (qFuzzyCompare(ratio, devicePixelRatio)) {
-            return pixmap;
+            return &pixmap;
         }
     }
-    return entry.byRatio
-        .emplace_back(devicePixelRatio, EmbeddedPicture(entry.resource, devicePixelRatio))
-        .second;
+    return nullptr;
+}
+
+void PictureBook::CutParts(const Entry& entry, qreal devicePixelRatio) const {
+    const QPixmap whole = EmbeddedPicture(entry.resource, devicePixelRatio);
+    for (const Entry& other : entries_) {
+        if (other.resource == entry.resource && !other.part.isNull() &&
+            KeptAt(other, devicePixelRatio) == nullptr) {
+            const QRectF device(QPointF(other.part.topLeft()) * devicePixelRatio,
+                                QSizeF(other.part.size()) * devicePixelRatio);
+            QPixmap part = whole.copy(device.toAlignedRect());
+            part.setDevicePixelRatio(devicePixelRatio);
+            other.byRatio.emplace_back(devicePixelRatio, std::move(part));
+        }
+    }
 }
 
 } // namespace zorvik

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <deque>
 #include <utility>
@@ -30,8 +31,10 @@ QImage EmbeddedPng(const QString& resource);
 // shown at a device pixel ratio, and kept for that ratio.
 class PictureBook {
 public:
-    // A picture from the embedded resources, e.g. ":/cells/empty.png".
-    Picture Load(const QString& resource);
+    // A picture from the embedded resources, e.g. ":/cells/empty.png", or
+    // only a part of it, in its logical pixels, where the rest is never shown:
+    // the rest is not kept. The parts of one picture are cut from one reading.
+    Picture Load(const QString& resource, const QRect& part = {});
     // The pixmap of a handle for a screen of that ratio; a null pixmap for
     // "no picture".
     const QPixmap& Pixmap(Picture picture, qreal devicePixelRatio = 1) const;
@@ -39,10 +42,15 @@ public:
 private:
     struct Entry {
         QString resource;
+        QRect part;
         // One pixmap per ratio shown so far (the game's windows share one);
         // a deque, so that adding one moves none that was handed out.
         mutable std::deque<std::pair<qreal, QPixmap>> byRatio;
     };
+    static const QPixmap* KeptAt(const Entry& entry, qreal devicePixelRatio);
+    // Cuts every part of the entry's picture not yet kept at that ratio.
+    void CutParts(const Entry& entry, qreal devicePixelRatio) const;
+
     std::vector<Entry> entries_;
     QPixmap noPicture_;
 };

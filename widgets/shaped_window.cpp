@@ -31,22 +31,29 @@ bool ShapedWindow::PlatformComposites() {
 }
 
 void ShapedWindow::PaintBackground(QPainter& painter, const QPixmap& background) {
+    PaintBackground(painter, background.cacheKey(),
+                    [&background](QPainter& on) { on.drawPixmap(0, 0, background); });
+}
+
+void ShapedWindow::PaintBackground(QPainter& painter, qint64 key,
+                                   const std::function<void(QPainter&)>& paint) {
     if (!composites_) {
-        painter.drawPixmap(0, 0, background);
+        paint(painter);
         return;
     }
-    if (shapedFrom_ != background.cacheKey()) {
-        QImage shaped(background.size(), QImage::Format_ARGB32_Premultiplied);
-        shaped.setDevicePixelRatio(background.devicePixelRatio());
+    if (shapedFrom_ != key) {
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        QImage shaped((QSizeF(size_) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        shaped.setDevicePixelRatio(ratio);
         shaped.fill(Qt::transparent);
         QPainter cut(&shaped);
         cut.setRenderHint(QPainter::Antialiasing);
         cut.fillPath(SmoothOutline(outline_), Qt::black);
         cut.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        cut.drawPixmap(0, 0, background);
+        paint(cut);
         cut.end();
         shapedBackground_ = QPixmap::fromImage(shaped);
-        shapedFrom_ = background.cacheKey();
+        shapedFrom_ = key;
     }
     painter.drawPixmap(0, 0, shapedBackground_);
 }

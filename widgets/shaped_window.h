@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QRegion>
 #include <QSize>
+#include <functional>
 
 class QPainter;
 class QWidget;
@@ -33,6 +34,10 @@ public:
     // Paints the background picture, shaped by the outline where the
     // platform composites.
     void PaintBackground(QPainter& painter, const QPixmap& background);
+    // The same for a background painted in pieces: the function paints it
+    // whole, and the key changes whenever what it paints does.
+    void PaintBackground(QPainter& painter, qint64 key,
+                         const std::function<void(QPainter&)>& paint);
 
     // The mask last given to the platform, in its own pixels.
     const QRegion& platformMask() const { return platformMask_; }

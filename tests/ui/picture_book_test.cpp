@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTest>
+#include <array>
 
 using namespace zorvik;
 
@@ -67,6 +68,23 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 40);
+    }
+
+    // The parts of a picture are its own pixels there, at 2 and then at 1.
+    void partsKeepTheirPixels() {
+        PictureBook book;
+        const QString resource = QStringLiteral(":/main/background.png");
+        const std::array places{QRect(508, 0, 291, 550), QRect(32, 516, 476, 34)};
+        const std::array parts{book.Load(resource, places[0]), book.Load(resource, places[1])};
+        for (const int ratio : {2, 1}) {
+            const QImage whole = EmbeddedPicture(resource, ratio).toImage();
+            for (std::size_t i = 0; i < parts.size(); ++i) {
+                const QPixmap& kept = book.Pixmap(parts[i], ratio);
+                QCOMPARE(kept.devicePixelRatio(), ratio);
+                const QRect device(places[i].topLeft() * ratio, places[i].size() * ratio);
+                QVERIFY(Pixels(kept.toImage()) == Pixels(whole.copy(device)));
+            }
+        }
     }
 };
 
