@@ -75,15 +75,15 @@ bench:
 	@echo "The computer opponent's tournament:"
 	./$(BUILD)/bench/tournament/zorvik_tournament
 
-# Times the Release game on a private X display: first frame, CPU beside the
-# floor program at scale 1 and 2 and with a gamepad, memory, the wakeups of
-# a paused game and the real tick period.
 # Brings every translations/*.ts file up to date with the texts in the code.
 translations:
 	@tools/ensure-deps.sh
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) --target update_translations
 
+# Times the Release game on a private X display: first frame, CPU beside the
+# floor program at scale 1 and 2 and with a gamepad, memory, the wakeups of
+# a paused game and the real tick period.
 measure:
 	@tools/ensure-deps.sh test
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZORVIK_BENCH=ON
