@@ -2,8 +2,9 @@
 # Copyright (c) 2026 the Zorvik developers
 # The Debian package, made by CPack (`make package`, which builds it with
 # Debian's layout: prefix /usr, the game in /usr/games). Its dependencies are
-# read from the binary by dpkg-shlibdeps; the fonts the windows ask for are
-# added by name, as nothing links them.
+# read from the binary by dpkg-shlibdeps; SDL, which the game loads only
+# once its first frame is shown, and the fonts the windows ask for are added
+# by name, as nothing links them.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorvik)
 set(CPACK_PACKAGE_VENDOR "the Zorvik developers")
@@ -26,7 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZORVIK_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-lato, fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libsdl2-2.0-0 (>= 2.26), fonts-lato, fonts-liberation, fonts-dejavu-core")
 # Qt's Wayland platform plugin: without it a Wayland session runs the game
 # through XWayland. Qt's own words (a message box's buttons) in the desktop's
 # language, and a face with Chinese and Japanese letters, which the game's

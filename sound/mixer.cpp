@@ -3,12 +3,13 @@
 #include "sound/mixer.h"
 
 #include "widgets/say_on_stderr.h"
+#include "widgets/sdl_library.h"
 #include "widgets/sdl_lock.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <SDL.h>
 #include <algorithm>
+#include <cstring>
 
 namespace zorvik {
 
@@ -43,9 +44,9 @@ Mixer::Mixer() {
 Mixer::~Mixer() {
     Close();
     for (const Voice& sound : sounds_) {
-        SDL_FreeWAV(const_cast<Uint8*>(sound.next));
+        sdl::FreeWAV(const_cast<Uint8*>(sound.next));
     }
-    SDL_TLSCleanup();
+    sdl::TLSCleanup();
 }
 
 // SDL reads its hints as it reads a file.
@@ -56,15 +57,15 @@ void Mixer::Load() {
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         SDL_AudioSpec fileFormat;
         Uint8* samples = nullptr;
-        if (SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &fileFormat,
-                           &samples, &sounds_[i].bytes) == nullptr) {
+        if (sdl::LoadWAV_RW(sdl::RWFromConstMem(bytes.constData(), int(bytes.size())), 1,
+                            &fileFormat, &samples, &sounds_[i].bytes) == nullptr) {
             GoOff();
             return;
         }
         sounds_[i].next = samples;
         if (fileFormat.freq != kSampleRate || fileFormat.format != kFormat ||
             fileFormat.channels != kChannels) {
-            SDL_SetError("%s is not 16-bit mono at 24 kHz", kFiles[i]);
+            sdl::SetError("%s is not 16-bit mono at 24 kHz", kFiles[i]);
             GoOff();
             return;
         }
@@ -76,31 +77,31 @@ void Mixer::Play(TickEvents events) {
     if (!Wake()) {
         return;
     }
-    SDL_LockAudioDevice(device_);
+    sdl::LockAudioDevice(device_);
     for (std::size_t i = 0; i < kSounds; ++i) {
         if (events.Has(static_cast<TickEvent>(i))) {
             // A free voice, or else the one nearest its end.
             *std::ranges::min_element(voices_, {}, &Voice::bytes) = sounds_[i];
         }
     }
-    SDL_UnlockAudioDevice(device_);
-    SDL_PauseAudioDevice(device_, 0);
+    sdl::UnlockAudioDevice(device_);
+    sdl::PauseAudioDevice(device_, 0);
     quietCheck_.start();
 }
 
 void Mixer::Silence() {
     if (device_ != 0) {
-        SDL_LockAudioDevice(device_);
+        sdl::LockAudioDevice(device_);
         voices_.fill({});
-        SDL_UnlockAudioDevice(device_);
+        sdl::UnlockAudioDevice(device_);
     }
 }
 
 void Mixer::Mix(void* mixer, Uint8* buffer, int bytes) {
-    SDL_memset(buffer, 0, static_cast<std::size_t>(bytes));
+    std::memset(buffer, 0, static_cast<std::size_t>(bytes));
     for (Voice& voice : static_cast<Mixer*>(mixer)->voices_) {
         const Uint32 mixed = std::min(voice.bytes, static_cast<Uint32>(bytes));
-        SDL_MixAudioFormat(buffer, voice.next, kFormat, mixed, SDL_MIX_MAXVOLUME);
+        sdl::MixAudioFormat(buffer, voice.next, kFormat, mixed, SDL_MIX_MAXVOLUME);
         voice.next += mixed;
         voice.bytes -= mixed;
     }
@@ -113,7 +114,7 @@ bool Mixer::Wake() {
         return device_ != 0;
     }
     const std::lock_guard lock(SdlLock());
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (sdl::InitSubSystem(SDL_INIT_AUDIO) != 0) {
         GoOff();
         return false;
     }
@@ -124,20 +125,20 @@ bool Mixer::Wake() {
     wanted.samples = kBufferFrames;
     wanted.callback = &Mixer::Mix;
     wanted.userdata = this;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    device_ = sdl::OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device_ == 0) {
         GoOff();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl::QuitSubSystem(SDL_INIT_AUDIO);
     }
     return device_ != 0;
 }
 
 // A device that failed as it played has stopped for good.
 void Mixer::SleepWhenQuiet() {
-    SDL_LockAudioDevice(device_);
+    sdl::LockAudioDevice(device_);
     const bool playing = std::ranges::any_of(voices_, [](const Voice& v) { return v.bytes > 0; });
-    SDL_UnlockAudioDevice(device_);
-    if (!playing || SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
+    sdl::UnlockAudioDevice(device_);
+    if (!playing || sdl::GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
         Close();
     }
 }
@@ -146,21 +147,21 @@ void Mixer::Close() {
     quietCheck_.stop();
     if (device_ != 0) {
         const std::lock_guard lock(SdlLock());
-        SDL_CloseAudioDevice(device_);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl::CloseAudioDevice(device_);
+        sdl::QuitSubSystem(SDL_INIT_AUDIO);
         device_ = 0;
         voices_.fill({});
     }
 }
 
-void ReportSoundOff() {
+void ReportSoundOff(const QString& reason) {
     SayOnStderr(
         QCoreApplication::translate("Sound", "sound is off: %1", "%1 is the audio system's reason")
-            .arg(QString::fromUtf8(SDL_GetError())));
+            .arg(reason));
 }
 
 void Mixer::GoOff() {
-    ReportSoundOff();
+    ReportSoundOff(QString::fromUtf8(sdl::GetError()));
     off_ = true;
 }
 

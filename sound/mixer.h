@@ -5,6 +5,7 @@
 #include "engine/tick_events.h"
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <SDL_audio.h>
 #include <array>
@@ -56,6 +57,6 @@ private:
 };
 
 // Says on stderr, once for each time it happens, why the game is silent.
-void ReportSoundOff();
+void ReportSoundOff(const QString& reason);
 
 } // namespace zorvik

@@ -3,12 +3,12 @@
 #include "sound/sound.h"
 
 #include "sound/mixer.h"
+#include "widgets/sdl_library.h"
 #include "widgets/sdl_lock.h"
 
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-#include <SDL.h>
 #include <alsa/asoundlib.h>
 #include <cstdio>
 
@@ -33,7 +33,7 @@ Sound::~Sound() {
     thread_.quit();
     thread_.wait();
     const std::lock_guard lock(SdlLock());
-    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+    sdl::QuitSubSystem(SDL_INIT_EVENTS);
 }
 
 // SDL starts once the first frame is on the screen, never before.
@@ -52,16 +52,20 @@ bool Sound::eventFilter(QObject* watched, QEvent* event) {
 // program's signals alone.
 void Sound::Start() {
     snd_lib_error_set_handler(IgnoreAlsaError);
+    if (const QString& failure = sdl::Load(); !failure.isEmpty()) {
+        ReportSoundOff(failure);
+        return;
+    }
     {
         const std::lock_guard lock(SdlLock());
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zorvik");
-        if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
-            ReportSoundOff();
+        sdl::SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        sdl::SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zorvik");
+        if (sdl::InitSubSystem(SDL_INIT_EVENTS) != 0) {
+            ReportSoundOff(QString::fromUtf8(sdl::GetError()));
             return;
         }
-        SDL_EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);
-        SDL_EventState(SDL_AUDIODEVICEREMOVED, SDL_IGNORE);
+        sdl::EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);
+        sdl::EventState(SDL_AUDIODEVICEREMOVED, SDL_IGNORE);
     }
     thread_.setObjectName(QStringLiteral("sound"));
     mixer_ = new Mixer;

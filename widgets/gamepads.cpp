@@ -4,11 +4,11 @@
 
 #include "widgets/key_state.h"
 #include "widgets/say_on_stderr.h"
+#include "widgets/sdl_library.h"
 #include "widgets/sdl_lock.h"
 
 #include <QEvent>
 #include <QWidget>
-#include <SDL.h>
 #include <cstdlib>
 
 namespace zorvik {
@@ -67,14 +67,14 @@ Gamepads::~Gamepads() {
     }
     for (Pad& pad : players_) {
         if (pad.controller != nullptr) {
-            SDL_GameControllerClose(pad.controller);
+            sdl::GameControllerClose(pad.controller);
         }
     }
     for (Pad& pad : waiting_) {
-        SDL_GameControllerClose(pad.controller);
+        sdl::GameControllerClose(pad.controller);
     }
     const std::lock_guard lock(SdlLock());
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    sdl::QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 bool Gamepads::eventFilter(QObject* watched, QEvent* event) {
@@ -86,14 +86,19 @@ bool Gamepads::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Gamepads::Start() {
+    const QString& failure = sdl::Load();
+    if (!failure.isEmpty()) {
+        SayOnStderr(tr("gamepads are off: %1", "%1 is the input system's reason").arg(failure));
+        return;
+    }
     const std::lock_guard lock(SdlLock());
     // SIGINT and SIGTERM must still end the game at once, and SDL owns no
     // window here, so the game checks its own focus.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    sdl::SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl::SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (sdl::InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         SayOnStderr(tr("gamepads are off: %1", "%1 is the input system's reason")
-                        .arg(QString::fromUtf8(SDL_GetError())));
+                        .arg(QString::fromUtf8(sdl::GetError())));
         return;
     }
     started_ = true;
@@ -102,7 +107,7 @@ void Gamepads::Start() {
     for (Uint32 type :
          {SDL_JOYBALLMOTION, SDL_JOYBATTERYUPDATED, SDL_CONTROLLERTOUCHPADDOWN,
           SDL_CONTROLLERTOUCHPADMOTION, SDL_CONTROLLERTOUCHPADUP, SDL_CONTROLLERSENSORUPDATE}) {
-        SDL_EventState(type, SDL_IGNORE);
+        sdl::EventState(type, SDL_IGNORE);
     }
     TakeEvents();
     ScheduleIdleRead();
@@ -115,7 +120,7 @@ void Gamepads::SetReadByTicks(bool byTicks) {
 
 // Without a pad, even a running game only looks for one now and then.
 void Gamepads::ScheduleIdleRead() {
-    const bool padPlugged = started_ && SDL_NumJoysticks() > 0;
+    const bool padPlugged = started_ && sdl::NumJoysticks() > 0;
     if (!started_ || (readByTicks_ && padPlugged)) {
         idleRead_.stop();
     } else if (!readByTicks_ || !idleRead_.isActive()) {
@@ -124,19 +129,19 @@ void Gamepads::ScheduleIdleRead() {
 }
 
 void Gamepads::Read() {
-    if (started_ && SDL_NumJoysticks() > 0) {
+    if (started_ && sdl::NumJoysticks() > 0) {
         TakeEvents();
         ScheduleIdleRead();
     }
 }
 
 void Gamepads::TakeEvents() {
-    SDL_PumpEvents();
+    sdl::PumpEvents();
     // Every joystick and controller event is taken off the queue, the raw
     // ones too, or they would pile up until the queue is full and the pads
     // go dead.
     SDL_Event event;
-    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYAXISMOTION, SDL_CONTROLLERSENSORUPDATE) >
+    while (sdl::PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYAXISMOTION, SDL_CONTROLLERSENSORUPDATE) >
            0) {
         switch (event.type) {
         case SDL_JOYDEVICEADDED:
@@ -193,19 +198,19 @@ void Gamepads::Feed(Pad& pad, int player) {
 }
 
 void Gamepads::Connect(int deviceIndex) {
-    if (!SDL_IsGameController(deviceIndex)) {
+    if (!sdl::IsGameController(deviceIndex)) {
         SayOnStderr(tr("the gamepad \"%1\" has no known button layout and is ignored; "
                        "give it one in SDL_GAMECONTROLLERCONFIG")
-                        .arg(QString::fromUtf8(SDL_JoystickNameForIndex(deviceIndex))));
+                        .arg(QString::fromUtf8(sdl::JoystickNameForIndex(deviceIndex))));
         return;
     }
-    SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
+    SDL_GameController* controller = sdl::GameControllerOpen(deviceIndex);
     if (controller == nullptr) {
         return;
     }
     Pad pad;
     pad.controller = controller;
-    pad.id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+    pad.id = sdl::JoystickInstanceID(sdl::GameControllerGetJoystick(controller));
     waiting_.push_back(pad);
     SeatWaitingPad();
     ScheduleIdleRead();
@@ -214,7 +219,7 @@ void Gamepads::Connect(int deviceIndex) {
 void Gamepads::Disconnect(int id) {
     std::erase_if(waiting_, [id](const Pad& pad) {
         if (pad.id == id) {
-            SDL_GameControllerClose(pad.controller);
+            sdl::GameControllerClose(pad.controller);
         }
         return pad.id == id;
     });
@@ -228,7 +233,7 @@ void Gamepads::Disconnect(int id) {
                 keys_.Release({player + 1, kPadActions[k]});
             }
         }
-        SDL_GameControllerClose(pad.controller);
+        sdl::GameControllerClose(pad.controller);
         pad = Pad{};
         emit padUnplugged(player + 1);
         SeatWaitingPad();

@@ -36,8 +36,9 @@ control() { dpkg-deb -f "$deb" "$1"; }
 [ "$(control Package)" = zorvik ] || fail "Package: $(control Package)"
 [ "$(control Version)" = "$version" ] || fail "Version: $(control Version), not $version"
 [ "$(control Section)" = games ] || fail "Section: $(control Section)"
-# Read from the binary by dpkg-shlibdeps (libc6, Qt, SDL, which plays the
-# sounds itself, without SDL2_mixer), and the fonts by name.
+# Read from the binary by dpkg-shlibdeps (libc6, Qt), and by name SDL, which
+# the game loads once it is shown and which plays the sounds itself, without
+# SDL2_mixer, and the fonts.
 depends=$(control Depends)
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 \
     fonts-lato fonts-liberation fonts-dejavu-core; do
