@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 
 namespace zorvik::fuzz {
 
@@ -57,19 +58,6 @@ GameOptions OptionsFrom(FuzzedDataProvider& input) {
     options.obstacle = PictureFrom(input, kTilePictureBase);
     return options;
 }
-
-// Everything of the game a refused call must leave as it was.
-struct Snapshot {
-    GameOptions options;
-    int level, foodCell, interval;
-    float score1, score2;
-    ObstacleMap obstacles;
-
-    explicit Snapshot(const SnakeGame& g, int timerInterval)
-        : options(g.options()), level(g.level()), foodCell(g.foodCell()), interval(timerInterval),
-          score1(g.player(1).score), score2(g.player(2).score), obstacles(g.obstacles()) {}
-    bool operator==(const Snapshot&) const = default;
-};
 
 class Session {
 public:
@@ -159,9 +147,14 @@ private:
                     "timer and scoring speeds differ");
             return true;
         }
-        const Snapshot before(game_, window_.interval);
+        // Everything of the game a refused call must leave as it was.
+        const auto state = [this] {
+            return std::tuple(game_.options(), game_.level(), game_.foodCell(), window_.interval,
+                              game_.player(1).score, game_.player(2).score, game_.obstacles());
+        };
+        const auto before = state();
         Require(Refused(call), "an option that cannot be played accepted");
-        Require(Snapshot(game_, window_.interval) == before, "a refused call changed the game");
+        Require(state() == before, "a refused call changed the game");
         return false;
     }
 
@@ -211,17 +204,10 @@ private:
                                  TickEvent::ClassicWon, TickEvent::GameOver}) {
             Require(!events.Has(ending), "an ending heard in a tick that did not end");
         }
-        // Power falls only by bites, and the tick says when one took some; a
-        // meal in the same tick may give it back.
-        const bool powerFell =
-            game_.player(1).power < before[0].power || game_.player(2).power < before[1].power;
-        const bool ate =
-            game_.player(1).eaten > before[0].eaten || game_.player(2).eaten > before[1].eaten;
-        Require(!powerFell || events.Has(TickEvent::BiteTookPower), "a bite not heard");
-        Require(!events.Has(TickEvent::BiteTookPower) || powerFell || ate,
-                "a bite heard that took nothing");
         // A meal scores by the speed the timer runs at; no meal, no points.
         const int points = 1000 - (window_.interval / 25 - 1) * 100;
+        bool powerFell = false;
+        bool ate = false;
         for (int number : {1, 2}) {
             const Player& now = game_.player(number);
             const Player& was = before.at(static_cast<std::size_t>(number - 1));
@@ -231,7 +217,14 @@ private:
                     "a meal scored other than its speed pays");
             const TickEvent meal = number == 1 ? TickEvent::Player1Ate : TickEvent::Player2Ate;
             Require(events.Has(meal) == (meals == 1), "a meal heard other than eaten");
+            powerFell = powerFell || now.power < was.power;
+            ate = ate || meals == 1;
         }
+        // Power falls only by bites, and the tick says when one took some; a
+        // meal in the same tick may give it back.
+        Require(!powerFell || events.Has(TickEvent::BiteTookPower), "a bite not heard");
+        Require(!events.Has(TickEvent::BiteTookPower) || powerFell || ate,
+                "a bite heard that took nothing");
     }
 
     // Dismissed at once, or after a while in which the held actions changed:
