@@ -20,18 +20,6 @@ inline SDL_Joystick* PlugVirtualPad(SDL_JoystickType type = SDL_JOYSTICK_TYPE_GA
     return index >= 0 ? SDL_JoystickOpen(index) : nullptr;
 }
 
-// Pulls out a pad that PlugVirtualPad plugged in.
-inline void UnplugVirtualPad(SDL_Joystick* pad) {
-    const SDL_JoystickID id = SDL_JoystickInstanceID(pad);
-    SDL_JoystickClose(pad);
-    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
-        if (SDL_JoystickGetDeviceInstanceID(index) == id) {
-            SDL_JoystickDetachVirtual(index);
-            return;
-        }
-    }
-}
-
 // A pad that PlugVirtualPad plugs in for as long as it lives, worked as a
 // player works a real one.
 class VirtualPad {
@@ -55,19 +43,27 @@ public:
         Set(button, false);
     }
     void Stick(int x, int y) {
-        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
-        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
+        Axis(SDL_CONTROLLER_AXIS_LEFTX, x);
+        Axis(SDL_CONTROLLER_AXIS_LEFTY, y);
         SDL_JoystickUpdate();
     }
     void Axis(SDL_GameControllerAxis axis, int value) {
         SDL_JoystickSetVirtualAxis(joystick_, axis, static_cast<Sint16>(value));
     }
     void Unplug() {
-        if (joystick_ != nullptr) {
-            UnplugVirtualPad(joystick_);
-            joystick_ = nullptr;
-            SDL_JoystickUpdate();
+        if (joystick_ == nullptr) {
+            return;
         }
+        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
+        SDL_JoystickClose(joystick_);
+        joystick_ = nullptr;
+        for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+            if (SDL_JoystickGetDeviceInstanceID(index) == id) {
+                SDL_JoystickDetachVirtual(index);
+                break;
+            }
+        }
+        SDL_JoystickUpdate();
     }
 
 private:

@@ -3,7 +3,6 @@
 #include "test_game.h"
 
 #include <map>
-#include <ostream>
 
 namespace zorvik::testkit {
 
@@ -24,10 +23,6 @@ struct Ending {
     std::array<int, 6> after;
     TickEvent heard;
 };
-
-void PrintTo(const Ending& ending, std::ostream* out) {
-    *out << ending.name;
-}
 
 using enum EndPicture;
 using namespace keys;

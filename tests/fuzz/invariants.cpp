@@ -64,62 +64,52 @@ void CheckPlayers(const SnakeGame& game) {
     }
 }
 
-void CheckLevel(const SnakeGame& game) {
+// The timer, the level and its layout, the food and the players of a game
+// in play.
+void CheckGame(const SnakeGame& game, int timerInterval) {
+    Require(timerInterval == game.options().TimerInterval(), "timer and scoring speeds differ");
     Require(game.level() >= 1 && game.level() <= 7, "level outside 1 to 7");
     Require(game.options().campaign || game.level() == 1, "a classic game off level 1");
-}
-
-void CheckLayout(const SnakeGame& game) {
     ObstacleMap laid{};
     LayLevel(game.level(), laid);
     Require(game.obstacles() == laid, "obstacles other than the level's layout");
+    CheckFood(game);
+    CheckPlayers(game);
 }
 
 // What a cell shows by the rules: an obstacle its tile, else a head lying on
 // the other snake black, else snake 2 over snake 1, else the food or empty.
 // Where stale cells may show, only the snakes and the food are compared.
 void CheckPictures(const SnakeGame& game, bool staleCellsMayShow) {
-    const bool both = game.options().twoPlayers;
-    std::array<std::array<bool, kCells>, 2> covered{};
+    const auto& shown = game.cellPictures();
+    const auto food = static_cast<std::size_t>(game.foodCell());
+    std::array<std::optional<Picture>, kCells> rule;
+    rule.fill(staleCellsMayShow ? std::nullopt : std::optional(game.boardPictures().empty));
+    rule[food] = shown[food]; // which of the foods, CheckFood knows
     for (int number : {1, 2}) {
         const Snake& snake = game.player(number).snake;
         for (int i = 0; InPlay(game, number) && i <= snake.headIndex; ++i) {
-            covered.at(static_cast<std::size_t>(number - 1))
-                .at(static_cast<std::size_t>(snake.cells.at(static_cast<std::size_t>(i)))) = true;
+            rule.at(static_cast<std::size_t>(snake.cells.at(static_cast<std::size_t>(i)))) =
+                number == 1 ? game.options().snake1 : game.options().snake2;
         }
     }
-    const int head1 = game.player(1).snake.HeadCell();
-    const int head2 = game.player(2).snake.HeadCell();
-    const auto& shown = game.cellPictures();
+    for (int number : {1, 2}) {
+        const int head = game.player(number).snake.HeadCell();
+        if (game.options().twoPlayers && !staleCellsMayShow &&
+            testkit::Covers(game.player(3 - number).snake, head)) {
+            rule.at(static_cast<std::size_t>(head)) = game.boardPictures().blackHead;
+        }
+    }
     std::optional<Picture> tile;
-    for (int c = 0; c < kCells; ++c) {
-        const auto at = static_cast<std::size_t>(c);
-        const Picture picture = shown[at];
-        if (game.obstacles()[at] == kObstacle) {
-            Require(IsTile(picture) && picture == tile.value_or(picture),
+    for (std::size_t c = 0; c < kCells; ++c) {
+        if (game.obstacles()[c] == kObstacle) {
+            Require(IsTile(shown[c]) && shown[c] == tile.value_or(shown[c]),
                     "walls that do not all show one tile");
-            tile = picture;
-            continue;
+            tile = shown[c];
+        } else {
+            Require(shown[c] == rule[c].value_or(shown[c]),
+                    "a cell shows other than the rules say");
         }
-        const bool onOne = covered[0][at];
-        const bool onTwo = covered[1][at];
-        const bool blackHead = both && ((c == head1 && onTwo) || (c == head2 && onOne));
-        Picture expected = game.boardPictures().empty;
-        if (blackHead && !staleCellsMayShow) {
-            expected = game.boardPictures().blackHead;
-        } else if (onTwo) {
-            expected = game.options().snake2;
-        } else if (onOne) {
-            expected = game.options().snake1;
-        } else if (c == game.foodCell()) {
-            expected = picture; // which of the foods, CheckFood knows
-        } else if (staleCellsMayShow) {
-            continue;
-        }
-        if (picture != expected) {
-            std::fprintf(stderr, "cell %d shows %d\n", c, picture.id);
-        }
-        Require(picture == expected, "a cell shows other than the rules say");
     }
 }
 
@@ -147,11 +137,7 @@ void Require(bool holds, const char* what) {
 void CheckAfterTick(const SnakeGame& game, int timerInterval, bool timerOn,
                     bool staleCellsMayShow) {
     Require(timerOn, "the timer stopped after a tick");
-    Require(timerInterval == game.options().TimerInterval(), "timer and scoring speeds differ");
-    CheckLevel(game);
-    CheckLayout(game);
-    CheckFood(game);
-    CheckPlayers(game);
+    CheckGame(game, timerInterval);
     CheckPictures(game, staleCellsMayShow);
 }
 
@@ -163,24 +149,14 @@ void CheckWhileEndScreenShown(const SnakeGame& game, bool timerOn,
     // The food was placed against the layout still laid, which the
     // dismissal replaces by the level's own.
     CheckFood(game);
-    const bool campaign = game.options().campaign;
-    switch (content.picture) {
-    case EndPicture::NextLevel:
-        Require(campaign && game.level() >= 2 && game.level() <= 7 && content.level == game.level(),
-                "a next level screen not naming the level to come");
-        break;
-    case EndPicture::CampaignWon:
-        Require(campaign && game.level() == 1, "a campaign won but not back on level 1");
-        break;
-    case EndPicture::ClassicWon:
-        Require(!campaign && game.level() == 1, "a classic win off level 1");
-        break;
-    case EndPicture::GameOver:
-        Require(game.level() == 1, "a game over not back on level 1");
-        break;
-    }
-    Require(content.picture == EndPicture::NextLevel || !content.level.has_value(),
-            "a level number on a screen that has none");
+    // A next level screen names the level to come; every other ending goes
+    // back to level 1, a win only of its own game type.
+    const bool next = content.picture == EndPicture::NextLevel;
+    Require(next == content.level.has_value(), "a level number on a screen that has none");
+    Require(game.level() == (next ? *content.level : 1), "an end screen on another level");
+    Require(content.picture == EndPicture::GameOver ||
+                game.options().campaign == (content.picture != EndPicture::ClassicWon),
+            "a win of the other game type");
     if (content.message) {
         const EndMessage& message = *content.message;
         const bool collided = message.outcome == Outcome::Collided;
@@ -191,12 +167,8 @@ void CheckWhileEndScreenShown(const SnakeGame& game, bool timerOn,
 }
 
 void CheckFreshGame(const SnakeGame& game, int timerInterval) {
-    Require(timerInterval == game.options().TimerInterval(), "timer and scoring speeds differ");
-    CheckLevel(game);
-    CheckLayout(game);
+    CheckGame(game, timerInterval);
     CheckFresh(game);
-    CheckFood(game);
-    CheckPlayers(game);
 }
 
 } // namespace zorvik::fuzz

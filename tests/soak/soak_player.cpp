@@ -13,6 +13,7 @@
 #include <QTest>
 #include <array>
 #include <cstddef>
+#include <unistd.h>
 
 // The sanitizer's count of the bytes the program has allocated and not freed;
 // absent from a build without the sanitizer.
@@ -41,23 +42,15 @@ constexpr std::array kPlayerKeys{Qt::Key_Left,    Qt::Key_Up, Qt::Key_Right, Qt:
 const std::array kControls{u"pauseButton"_s, u"helpButton"_s,  u"setupWord"_s,     u"player1Name"_s,
                            u"player2Name"_s, u"newGameWord"_s, u"minimiseButton"_s};
 
-double ResidentMiB() {
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-        }
-    }
-    return 0;
-}
-
-double HeapInUseMiB() {
-    return __sanitizer_get_current_allocated_bytes != nullptr
-               ? double(__sanitizer_get_current_allocated_bytes()) / (1024 * 1024)
-               : 0;
+Memory MemoryNow() {
+    constexpr double kMiB = 1024 * 1024;
+    QFile statm(u"/proc/self/statm"_s);
+    const QList<QByteArray> pages =
+        statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ') : QList<QByteArray>();
+    return {pages.size() > 1 ? pages[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / kMiB : 0,
+            __sanitizer_get_current_allocated_bytes != nullptr
+                ? double(__sanitizer_get_current_allocated_bytes()) / kMiB
+                : 0};
 }
 
 void SendKey(QWidget& to, QEvent::Type type, int key) {
@@ -103,9 +96,8 @@ SoakPlayer::~SoakPlayer() {
 
 void SoakPlayer::Step() {
     const qint64 now = clock_.elapsed();
-    if (report_.firstMinuteMiB == 0 && now >= kMinuteMs) {
-        report_.firstMinuteMiB = ResidentMiB();
-        report_.firstMinuteHeapMiB = HeapInUseMiB();
+    if (report_.firstMinute.residentMiB == 0 && now >= kMinuteMs) {
+        report_.firstMinute = MemoryNow();
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (now >= durationMs_) {
@@ -164,11 +156,9 @@ void SoakPlayer::ActOnMainWindow() {
 
 void SoakPlayer::PressOrReleaseKey() {
     const int key = kPlayerKeys[random_() % kPlayerKeys.size()];
-    const bool held = heldKeys_.contains(key);
+    const bool held = heldKeys_.erase(key) > 0;
     SendKey(window_, held ? QEvent::KeyRelease : QEvent::KeyPress, key);
-    if (held) {
-        heldKeys_.erase(key);
-    } else {
+    if (!held) {
         heldKeys_.insert(key);
     }
 }
@@ -273,8 +263,7 @@ void SoakPlayer::Finish() {
         return;
     }
     steps_.stop();
-    report_.endMiB = ResidentMiB();
-    report_.endHeapMiB = HeapInUseMiB();
+    report_.end = MemoryNow();
     QApplication::quit();
 }
 

@@ -19,6 +19,14 @@ class MainWindow;
 
 namespace zorvik::soak {
 
+// Resident memory, and what the game itself holds on the heap where the
+// sanitizer's allocator can tell (else 0): resident memory also counts the
+// sanitizer's own records.
+struct Memory {
+    double residentMiB = 0;
+    double heapMiB = 0;
+};
+
 // What a soak saw.
 struct SoakReport {
     long actions = 0;
@@ -26,12 +34,7 @@ struct SoakReport {
     int endScreensSeen = 0;
     int stuckWindows = 0;
     int padsPlugged = 0;
-    double firstMinuteMiB = 0;
-    double endMiB = 0;
-    // What the game itself holds on the heap, where the sanitizer's allocator
-    // can tell; resident memory also counts the sanitizer's own records.
-    double firstMinuteHeapMiB = 0;
-    double endHeapMiB = 0;
+    Memory firstMinute, end;
 };
 
 // Plays the main window like a restless pair of players for a while: keys
