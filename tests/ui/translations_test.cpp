@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTextLayout>
 #include <QTranslator>
-#include <QXmlStreamReader>
 
 using namespace zorvik;
 using namespace zorvik::testkit;
@@ -62,33 +61,25 @@ private slots:
         const QDir folder(QStringLiteral(ZORVIK_TRANSLATIONS_DIR));
         const QStringList files = folder.entryList({QStringLiteral("zorvik_*.ts")});
         QCOMPARE_GE(files.size(), 10);
+        // A message's source, a mark on its translation (unfinished), the translation.
+        static const QRegularExpression message(
+            uR"(<source>(.*?)</source>.*?<translation( type=)?[^>]*>(.*?)</translation>)"_qs,
+            QRegularExpression::DotMatchesEverythingOption);
         for (const QString& file : files) {
             QVERIFY2(QFile::exists(u":/i18n/"_qs + QString(file).replace(u".ts"_qs, u".qm"_qs)),
                      qPrintable(file + u" is not built in"_qs));
             QFile ts(folder.filePath(file));
             QVERIFY(ts.open(QIODevice::ReadOnly));
-            QXmlStreamReader xml(&ts);
-            QString source;
+            const QString text = QString::fromUtf8(ts.readAll());
             int messages = 0;
-            while (!xml.atEnd()) {
-                if (xml.readNext() != QXmlStreamReader::StartElement) {
-                    continue;
-                }
-                if (xml.name() == u"source") {
-                    source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                } else if (xml.name() == u"translation") {
-                    const QString where = file + u": "_qs + source.left(40);
-                    QVERIFY2(xml.attributes().value(QStringLiteral("type")).isEmpty(),
-                             qPrintable(where));
-                    const QString translation =
-                        xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                    QVERIFY2(!translation.trimmed().isEmpty(), qPrintable(where));
-                    QCOMPARE(Placeholders(translation), Placeholders(source));
-                    ++messages;
-                }
+            for (const QRegularExpressionMatch& match : message.globalMatch(text)) {
+                const QString where = file + u": "_qs + match.captured(1).left(40);
+                QVERIFY2(match.captured(2).isEmpty() && !match.captured(3).trimmed().isEmpty(),
+                         qPrintable(where));
+                QCOMPARE(Placeholders(match.captured(3)), Placeholders(match.captured(1)));
+                ++messages;
             }
-            QVERIFY2(!xml.hasError(), qPrintable(file + xml.errorString()));
-            QVERIFY(messages > 0);
+            QCOMPARE(messages, text.count(u"<message"_qs));
         }
     }
 

@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTextLayout>
 
 using namespace zorvik;
 using namespace zorvik::testkit;
@@ -82,16 +81,18 @@ private slots:
     // shortcut.
     void shortcutsTakeNoPlayersKey() {
         // key, auto-repeated, then paused, a window opened
-        std::vector<std::tuple<QKeyCombination, bool, bool, bool>> cases = {
+        const std::tuple<QKeyCombination, bool, bool, bool> cases[] = {
             {Qt::Key_P, false, true, false},
             {Qt::CTRL | Qt::Key_P, false, true, false},
             {Qt::Key_Pause, false, true, false},
             {Qt::Key_F1, false, true, true},
-            {Qt::Key_P, true, false, false}};
-        for (const Qt::Key key :
-             {Qt::Key_W, Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_Q, Qt::Key_N}) {
-            cases.emplace_back(Qt::CTRL | key, false, false, false);
-        }
+            {Qt::Key_P, true, false, false},
+            {Qt::CTRL | Qt::Key_W, false, false, false},
+            {Qt::CTRL | Qt::Key_A, false, false, false},
+            {Qt::CTRL | Qt::Key_S, false, false, false},
+            {Qt::CTRL | Qt::Key_D, false, false, false},
+            {Qt::CTRL | Qt::Key_Q, false, false, false},
+            {Qt::CTRL | Qt::Key_N, false, false, false}};
         for (const auto& [combination, autoRepeat, paused, opens] : cases) {
             main.emplace();
             QKeyEvent event(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(),
@@ -154,16 +155,12 @@ private slots:
         const QPoint surface(540, 300), button = layout::mainwindow::kPauseButton.center();
         const QPoint score = layout::mainwindow::kPlayer1Score.center();
         const QPoint step(40, 30);
-        struct Case {
-            QString gesture;
-            QPoint at;
-            bool platformMoves;
-            int asked, cancelled, steps;
-        };
-        const Case cases[] = {{"pr", surface, true, 0, 0, 0},   {"prm", surface, true, 0, 0, 0},
-                              {"pmr", button, true, 0, 0, 0},   {"pm", surface, true, 1, 0, 1},
-                              {"pmmr", surface, true, 1, 1, 2}, {"pmmr", surface, false, 1, 0, 2},
-                              {"pmc", surface, true, 1, 0, 1}};
+        // gesture, where, whether the platform moves, then moves asked, cancelled, steps made
+        const std::tuple<QString, QPoint, bool, int, int, int> cases[] = {
+            {"pr", surface, true, 0, 0, 0},   {"prm", surface, true, 0, 0, 0},
+            {"pmr", button, true, 0, 0, 0},   {"pm", surface, true, 1, 0, 1},
+            {"pmmr", surface, true, 1, 1, 2}, {"pmmr", surface, false, 1, 0, 2},
+            {"pmc", surface, true, 1, 0, 1}};
         for (const auto& [gesture, at, platformMoves, asked, cancelled, steps] : cases) {
             main.emplace();
             int askedNow = 0, cancelledNow = 0;
@@ -191,10 +188,10 @@ private slots:
                     QTest::mouseRelease(window, Qt::LeftButton, {}, local);
                 }
             }
-            const QString name = gesture + (platformMoves ? " moved" : " refused");
-            QVERIFY2(askedNow == asked && cancelledNow == cancelled, qPrintable(name));
-            QVERIFY2(asked == 0 || askedAt == start + at + step, qPrintable(name));
-            QVERIFY2(main->table.pos() - start == steps * step, qPrintable(name));
+            QVERIFY2(askedNow == asked && cancelledNow == cancelled &&
+                         (asked == 0 || askedAt == start + at + step) &&
+                         main->table.pos() - start == steps * step,
+                     qPrintable(gesture + (platformMoves ? " moved" : " refused")));
         }
     }
 
@@ -258,8 +255,9 @@ private slots:
                 NameBox(dialog, 1).setText("Ann");
                 QTest::keyClick(&NameBox(dialog, 1), key);
             };
+            const auto& label = *main->table.findChild<ElidedLabel*>("player1Name");
             QCOMPARE(main->Open("player1Name", typeAndPress), std::optional(false));
-            QVERIFY(Text(main->table, "player1Name") == "Player1" && main->Paused());
+            QVERIFY(label.shownText() == "Player1" && main->Paused());
             const auto enter = [&](QWidget& dialog) {
                 NameBox(dialog, 1).setText(name);
                 NameBox(dialog, 2).setText("Bob");
@@ -280,15 +278,15 @@ private slots:
             main->Open("player2Name",
                        [&](QWidget& w) { shown << NameBox(w, 1).text() << NameBox(w, 2).text(); });
             QCOMPARE(shown, QStringList({name, "Bob", name, "Bob", "Player1", "Player2"}));
-            const auto* label = main->table.findChild<ElidedLabel*>("player1Name");
-            QVERIFY(name.size() > 100 || label->shownText() == name);
-            QCOMPARE(label->geometry(), layout::mainwindow::kPlayer1Name);
+            QVERIFY(name.size() > 100 ? label.shownText().endsWith(QChar(0x2026))
+                                      : label.shownText() == name);
+            QCOMPARE(label.geometry(), layout::mainwindow::kPlayer1Name);
         }
     }
 
-    // Whatever the names, the words of the ending show whole and in their
-    // own order, each name isolated from them and drawn as plain text, and
-    // the line fits its label.
+    // Whatever the names, the words of the ending show whole, each name
+    // isolated from them (so that a name's own direction never turns the
+    // words around) and drawn as plain text, and the line fits its label.
     void endMessagesShortenTheNamesNeverTheWords() {
         const QString longName(10000, u'W');
         const QString won = " Won", collided = " Collided with ", bitten = " was bitten to death";
@@ -319,16 +317,6 @@ private slots:
                          line.contains(QChar(0x2069) + words + after) &&
                          line.endsWith(after.isEmpty() ? words : QChar(0x2069)),
                      qPrintable(line));
-            QTextLayout layout(line, label.font()); // on one line, the words run left to right
-            layout.beginLayout();
-            QTextLine row = layout.createLine();
-            row.setLineWidth(100000);
-            layout.endLayout();
-            const int start = line.indexOf(words);
-            for (int i = start; i < start + words.size(); ++i) {
-                QVERIFY2(row.cursorToX(i) < row.cursorToX(i + 1),
-                         qPrintable(words.mid(i - start, 1)));
-            }
         }
     }
 
@@ -382,23 +370,6 @@ private slots:
         });
         QVERIFY(main->Open("helpButton", readToTheEnd));
         QCOMPARE(shown, QStringList({"Player1", "0", "Ann", "0"}));
-    }
-
-    // A name label elides once when the name, the font or the width changes,
-    // never on a repaint, and shows the elided text until then.
-    void nameLabelsElideWhenTheyChange() {
-        auto& label = *main->table.findChild<ElidedLabel*>("player1Name");
-        QFont larger = label.font();
-        larger.setPointSizeF(larger.pointSizeF() * 1.5);
-        const std::function<void()> changes[] = {
-            [&] { label.setText(QString(1000, u'W')); },
-            [&] { label.resize(label.width() + 60, label.height()); },
-            [&] { label.setFont(larger); }, [&] { label.setText("Ann"); }};
-        for (const auto& change : changes) {
-            change();
-            QCOMPARE(label.shownText(),
-                     label.fontMetrics().elidedText(label.text(), Qt::ElideRight, label.width()));
-        }
     }
 };
 
