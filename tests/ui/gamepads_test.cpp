@@ -198,9 +198,9 @@ private slots:
         QCOMPARE(play.Heading(1), kDown);
         const QString text = stderrText.Lines().join(u'\n');
         QVERIFY2(text.contains(QLatin1String("\"Odd stick\"")) &&
-                     text.contains(QLatin1String("SDL_GAMECONTROLLERCONFIG")),
+                     text.contains(QLatin1String("SDL_GAMECONTROLLERCONFIG")) &&
+                     text.count(QLatin1String("zorvik:")) == 1,
                  qPrintable(text));
-        QVERIFY2(text.count(QLatin1String("zorvik:")) == 1, qPrintable(text));
     }
 };
 
