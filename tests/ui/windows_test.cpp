@@ -243,7 +243,9 @@ private slots:
     // with or without them, and the window manager's close (after typing)
     // leaves them as they were. Continued, they show on the main window, in
     // the help window and in the end messages as typed, in labels that never
-    // grow to fit; the next opening offers the default names again.
+    // grow to fit; the next opening offers the default names again. The one
+    // help window shows its text from the top at every opening, however far
+    // it was read before, under the names of that moment.
     void onlyContinuedNamesShowEverywhereAsTyped() {
         const std::pair<QString, Qt::Key> cases[] = {{u"Ann"_s, Qt::Key_Return},
                                                      {QString(), Qt::Key_Enter},
@@ -251,6 +253,15 @@ private slots:
                                                      {QString(10000, u'W'), Qt::Key_X}};
         for (const auto& [name, key] : cases) {
             main.emplace();
+            QStringList shown;
+            const auto readHelpToTheEnd = [&](QWidget& help) {
+                auto& text = *help.findChild<QPlainTextEdit*>();
+                shown << Text(help, "player1Name") << Text(help, "player2Name")
+                      << QString::number(text.verticalScrollBar()->value());
+                text.moveCursor(QTextCursor::End);
+                QVERIFY(text.verticalScrollBar()->value() > 0);
+            };
+            main->Open("helpButton", readHelpToTheEnd);
             const auto typeAndPress = [&](QWidget& dialog) {
                 NameBox(dialog, 1).setText("Ann");
                 QTest::keyClick(&NameBox(dialog, 1), key);
@@ -264,10 +275,8 @@ private slots:
                 Click(dialog, "continueButton");
             };
             QCOMPARE(main->Open("player1Name", enter), std::optional(true));
-            QStringList shown{Text(main->table, "player1Name"), Text(main->table, "player2Name")};
-            main->Open("helpButton", [&](QWidget& w) {
-                shown << Text(w, "player1Name") << Text(w, "player2Name");
-            });
+            shown << Text(main->table, "player1Name") << Text(main->table, "player2Name");
+            main->Open("helpButton", readHelpToTheEnd);
             Click(main->table.settings(), "playersPicture"); // two players
             Snake& snake2 = main->access.player(2).snake;
             snake2.cells.at(snake2.headIndex) = snake2.cells.at(0);
@@ -277,7 +286,8 @@ private slots:
             QVERIFY(ended.startsWith(QChar(0x2068) + name.left(10)) && ended.endsWith(" Won"));
             main->Open("player2Name",
                        [&](QWidget& w) { shown << NameBox(w, 1).text() << NameBox(w, 2).text(); });
-            QCOMPARE(shown, QStringList({name, "Bob", name, "Bob", "Player1", "Player2"}));
+            QCOMPARE(shown, QStringList({"Player1", "Player2", "0", name, "Bob", name, "Bob", "0",
+                                         "Player1", "Player2"}));
             QVERIFY(name.size() > 100 ? label.shownText().endsWith(QChar(0x2026))
                                       : label.shownText() == name);
             QCOMPARE(label.geometry(), layout::mainwindow::kPlayer1Name);
@@ -350,26 +360,6 @@ private slots:
             QVERIFY(main->table.TimerEnabled() && main->game.level() == 2 &&
                     main->game.obstacles()[0] == kObstacle);
         }
-    }
-
-    // The one help window shows its text from the top at every opening, however far it was
-    // read before, under the names of that moment.
-    void helpOpensAtTheTopUnderTheNamesOfTheMoment() {
-        QStringList shown;
-        const auto readToTheEnd = [&](QWidget& help) {
-            auto& text = *help.findChild<QPlainTextEdit*>();
-            shown << Text(help, "player1Name")
-                  << QString::number(text.verticalScrollBar()->value());
-            text.moveCursor(QTextCursor::End);
-            QVERIFY(text.verticalScrollBar()->value() > 0);
-        };
-        QVERIFY(main->Open("helpButton", readToTheEnd));
-        main->Open("player1Name", [](QWidget& dialog) {
-            NameBox(dialog, 1).setText("Ann");
-            Click(dialog, "continueButton");
-        });
-        QVERIFY(main->Open("helpButton", readToTheEnd));
-        QCOMPARE(shown, QStringList({"Player1", "0", "Ann", "0"}));
     }
 };
 
