@@ -26,16 +26,14 @@ int main(int argc, char* argv[]) {
             game.access.player(1).power = 1185;
         } else if (line == u"close") {
             QApplication::activeModalWidget()->close();
-        } else if (line == u"level" || line == u"message") {
+        } else if (line == u"level") {
             // The end screen runs an event loop of its own that must still
             // hear the next line.
-            zorvik::EndScreenContent content;
-            if (line == u"level") {
-                content = {zorvik::EndPicture::NextLevel, 2, {}};
-            } else {
-                content.message = zorvik::EndMessage{zorvik::Outcome::BittenToDeath, 1};
-            }
-            game.table.ShowEndScreen(content);
+            game.table.ShowEndScreen({zorvik::EndPicture::NextLevel, 2, {}});
+        } else if (line == u"message") {
+            game.table.ShowEndScreen({zorvik::EndPicture::GameOver,
+                                      {},
+                                      zorvik::EndMessage{zorvik::Outcome::BittenToDeath, 1}});
         } else if (lines.atEnd()) {
             input.setEnabled(false);
         }

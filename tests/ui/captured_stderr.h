@@ -12,34 +12,30 @@ namespace zorvik::testkit {
 // Collects what the program writes on stderr while it lives.
 class CapturedStderr {
 public:
-    CapturedStderr() : saved_(dup(STDERR_FILENO)) {
+    CapturedStderr() {
         std::fflush(stderr);
         if (capture_.open()) {
             dup2(capture_.handle(), STDERR_FILENO);
         }
     }
-    ~CapturedStderr() { Restore(); }
+    ~CapturedStderr() {
+        Lines();
+        close(saved_);
+    }
     CapturedStderr(const CapturedStderr&) = delete;
     CapturedStderr& operator=(const CapturedStderr&) = delete;
 
-    // Ends the capture and gives what was written, a line each.
+    // Ends the capture (again, harmlessly) and gives what was written, a line each.
     QStringList Lines() {
-        Restore();
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
         capture_.seek(0);
         return QString::fromLocal8Bit(capture_.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
 
 private:
-    void Restore() {
-        if (saved_ >= 0) {
-            std::fflush(stderr);
-            dup2(saved_, STDERR_FILENO);
-            close(saved_);
-            saved_ = -1;
-        }
-    }
+    const int saved_ = dup(STDERR_FILENO);
     QTemporaryFile capture_;
-    int saved_;
 };
 
 } // namespace zorvik::testkit

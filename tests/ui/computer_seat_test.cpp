@@ -18,19 +18,20 @@ class ComputerSeatTest : public QObject {
     Q_OBJECT
     std::optional<OpenedGame> main;
 
-    // Clicks the settings window's controls in turn, then leaves it with No.
-    void ClickInSettings(std::initializer_list<const char*> controls) {
+    // Clicks a control of the settings window, then leaves it with No.
+    void ClickInSettings(const char* control) {
         main->Open(u"setupWord"_s, [&](QWidget& settings) {
-            for (const char* control : controls) {
-                Click(settings, QLatin1String(control));
-            }
+            Click(settings, QLatin1String(control));
             Click(settings, u"noButton"_s);
         });
     }
 
-    void SendKey(QEvent::Type type, Qt::Key key) {
-        QKeyEvent event(type, key, Qt::NoModifier);
-        QApplication::sendEvent(&main->table, &event);
+    // A key pressed and released on the main window.
+    void TapKey(Qt::Key key) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier);
+            QApplication::sendEvent(&main->table, &event);
+        }
     }
 
 private slots:
@@ -39,71 +40,56 @@ private slots:
     // The row starts on Person; Computer brings two players and a new game,
     // a click that changes nothing starts none, and the players picture
     // still goes back to one player without changing who steers player 2.
+    // The seat names player 2 until the players do.
     void theRowChoosesWhoSteersPlayer2() {
-        const auto newGames = [&] {
-            return main->game.player(1).score == 0 ? 1 : 0; // a new game zeroes the score
-        };
-        main->access.player(1).score = 700;
-        ClickInSettings({"player2Computer"});
-        QVERIFY(main->game.options().twoPlayers && main->game.options().computerPlaysPlayer2);
-        QCOMPARE(newGames(), 1);
-
-        main->access.player(1).score = 700;
-        ClickInSettings({"player2Computer"});
-        QCOMPARE(newGames(), 0);
-
-        ClickInSettings({"playersPicture"});
-        QVERIFY(!main->game.options().twoPlayers && main->game.options().computerPlaysPlayer2);
-        ClickInSettings({"player2Computer"});
-        QVERIFY(main->game.options().twoPlayers);
-
-        main->access.player(1).score = 700;
-        ClickInSettings({"player2Person"});
-        QVERIFY(main->game.options().twoPlayers && !main->game.options().computerPlaysPlayer2);
-        QCOMPARE(newGames(), 1);
+        // clicked, then two players, the computer playing, a new game
+        const std::tuple<const char*, bool, bool, bool> clicks[] = {
+            {"player2Computer", true, true, true},
+            {"player2Computer", true, true, false},
+            {"playersPicture", false, true, true},
+            {"player2Computer", true, true, true},
+            {"player2Person", true, false, true}};
+        for (const auto& [clicked, twoPlayers, computer, newGame] : clicks) {
+            main->access.player(1).score = 700; // a new game zeroes it
+            ClickInSettings(clicked);
+            const GameOptions& options = main->game.options();
+            const QString name = computer ? u"Computer"_s : u"Player2"_s;
+            QVERIFY2(options.twoPlayers == twoPlayers && options.computerPlaysPlayer2 == computer &&
+                         (main->game.player(1).score == 0) == newGame &&
+                         Text(main->table, u"player2Name"_s) == name &&
+                         main->game.playerName(2) == name.toStdString(),
+                     clicked);
+        }
     }
 
     // With no key pressed, the computer's snake moves and eats; player 2's
     // keys, pressed meanwhile, neither steer it nor wait for a person to
     // take over, while player 1's keys still steer.
     void theComputerPlaysAndPlayer2KeysSteerNothing() {
-        ClickInSettings({"player2Computer"});
+        ClickInSettings("player2Computer");
         main->table.SetTimerEnabled(false);
         for (int tick = 0; tick < 400 && main->game.player(2).eaten == 0; ++tick) {
-            SendKey(QEvent::KeyPress, Qt::Key_W);
-            SendKey(QEvent::KeyRelease, Qt::Key_W);
+            TapKey(Qt::Key_W);
             Tick(main->table);
         }
         QVERIFY(main->game.player(2).eaten > 0);
-        SendKey(QEvent::KeyPress, Qt::Key_W);
-        QVERIFY(!main->table.ActionRequested(keys::W));
-        SendKey(QEvent::KeyRelease, Qt::Key_W);
-
-        SendKey(QEvent::KeyPress, Qt::Key_Down);
-        QVERIFY(main->table.ActionRequested(keys::Down));
-        SendKey(QEvent::KeyRelease, Qt::Key_Down);
-
-        SendKey(QEvent::KeyPress, Qt::Key_W);
-        SendKey(QEvent::KeyRelease, Qt::Key_W);
+        TapKey(Qt::Key_W);
+        TapKey(Qt::Key_Down);
+        QVERIFY(!main->table.ActionRequested(keys::W) && main->table.ActionRequested(keys::Down));
+        TapKey(Qt::Key_W);
         Tick(main->table);
-        ClickInSettings({"player2Person"});
+        ClickInSettings("player2Person");
         QVERIFY(!main->table.ActionRequested(keys::W));
     }
 
     // Player 2 is "Computer" on the panel, in the help and at the end, until
     // the names dialog names it; a person in the seat is "Player2" again.
     void player2IsNamedComputerUntilNamed() {
-        ClickInSettings({"player2Computer"});
-        QCOMPARE(Text(main->table, u"player2Name"_s), u"Computer"_s);
-        QCOMPARE(main->game.playerName(2), "Computer");
-        ClickInSettings({"player2Person"});
-        QCOMPARE(Text(main->table, u"player2Name"_s), u"Player2"_s);
-
         main->Open(u"player2Name"_s, [](QWidget& names) {
             names.findChild<QLineEdit*>(u"player2NameBox"_s)->setText(u"Ann"_s);
             Click(names, u"continueButton"_s);
         });
-        ClickInSettings({"player2Computer"});
+        ClickInSettings("player2Computer");
         QCOMPARE(Text(main->table, u"player2Name"_s), u"Ann"_s);
         QCOMPARE(main->game.playerName(2), "Ann");
     }

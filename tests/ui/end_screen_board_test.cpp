@@ -13,16 +13,12 @@ using namespace zorvik::testkit;
 namespace {
 
 // What the players read beside the board: both scores and both power bars.
-struct Panel {
-    QString score1, score2;
-    int power1 = 0, power2 = 0;
-    friend bool operator==(const Panel&, const Panel&) = default;
-};
-
-Panel PanelOf(QWidget& table) {
-    return {Text(table, "player1Score"), Text(table, "player2Score"),
-            table.findChild<QWidget*>("player1Power")->width(),
-            table.findChild<QWidget*>("player2Power")->width()};
+QStringList PanelOf(QWidget& table) {
+    QStringList panel{Text(table, "player1Score"), Text(table, "player2Score")};
+    for (const char* bar : {"player1Power", "player2Power"}) {
+        panel += QString::number(table.findChild<QWidget*>(bar)->width());
+    }
+    return panel;
 }
 
 // One way a game ends: the options it is played with, a position set up
@@ -92,39 +88,26 @@ private slots:
     // scored, never the two games mixed, even where the board is painted
     // again meanwhile (a window passing over it); once the screen is gone
     // the fresh game shows whole.
-    void theEndScreenShowsTheGameThatEnded_data() {
-        QTest::addColumn<int>("ending");
-        for (int e = 0; e < static_cast<int>(std::size(kEndings)); ++e) {
-            QTest::newRow(kEndings[e].name) << e;
-        }
-    }
     void theEndScreenShowsTheGameThatEnded() {
-        QFETCH(int, ending);
-        OpenedGame main;
-        QVERIFY(QTest::qWaitForWindowExposed(&main.table));
-        auto& board = *main.table.findChild<BoardView*>();
-        kEndings[ending].setUp(main);
-        main.table.SetTimerEnabled(false); // only the test ticks
-        Tick(main.table);
-        const QImage ended = PaintedBoard(board);
-        const Panel scored = PanelOf(main.table);
-
-        QImage behind;
-        Panel behindPanel;
-        const bool shown = WhileModal([&] { Tick(main.table); },
-                                      [&](QWidget&) {
-                                          behind = PaintedBoard(board);
-                                          behindPanel = PanelOf(main.table);
-                                      })
-                               .has_value();
-        main.table.SetTimerEnabled(false);
-        QVERIFY(shown);
-        QVERIFY(behind == ended);
-        QCOMPARE(behindPanel, scored);
-        QVERIFY(ShownBoard(main.table) == FullRepaint(main.book, main.game));
-        // The fresh game differs from the one that ended, and scores nothing.
-        QVERIFY(ended != FullRepaint(main.book, main.game));
-        QCOMPARE(Text(main.table, "player1Score"), "0");
+        for (const Ending& ending : kEndings) {
+            OpenedGame main;
+            QVERIFY(QTest::qWaitForWindowExposed(&main.table));
+            auto& board = *main.table.findChild<BoardView*>();
+            ending.setUp(main);
+            main.table.SetTimerEnabled(false); // only the test ticks
+            Tick(main.table);
+            const auto ended = std::pair(PaintedBoard(board), PanelOf(main.table));
+            std::optional<std::pair<QImage, QStringList>> behind;
+            WhileModal(
+                [&] { Tick(main.table); },
+                [&](QWidget&) { behind = std::pair(PaintedBoard(board), PanelOf(main.table)); });
+            main.table.SetTimerEnabled(false);
+            QVERIFY2(behind == ended, ending.name);
+            QVERIFY(ShownBoard(main.table) == FullRepaint(main.book, main.game));
+            // The fresh game differs from the one that ended, and scores nothing.
+            QVERIFY(ended.first != FullRepaint(main.book, main.game));
+            QCOMPARE(Text(main.table, "player1Score"), "0");
+        }
     }
 };
 

@@ -109,17 +109,14 @@ private:
             const QRegion around = QRegion(QRect(owner.mapTo(&window, word->Bounds().topLeft()),
                                                  word->Bounds().size()))
                                        .subtracted(controls);
-            int apart = 0;
-            int worst = 0;
+            int apart = 0, worst = 0;
             for (const QRect& logical : around) {
-                const QRect pixels(logical.topLeft() * ratio, logical.size() * ratio);
-                for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-                    for (int x = pixels.left(); x <= pixels.right(); ++x) {
-                        if (drawn.valid(x, y)) {
-                            const int distance = Distance(drawn.pixel(x, y), before.pixel(x, y));
-                            apart += distance > 8 ? 1 : 0;
-                            worst = std::max(worst, distance);
-                        }
+                for (int y = logical.top() * ratio; y < (logical.bottom() + 1) * ratio; ++y) {
+                    for (int x = logical.left() * ratio; x < (logical.right() + 1) * ratio; ++x) {
+                        const int distance =
+                            drawn.valid(x, y) ? Distance(drawn.pixel(x, y), before.pixel(x, y)) : 0;
+                        apart += distance > 8 ? 1 : 0;
+                        worst = std::max(worst, distance);
                     }
                 }
             }

@@ -16,33 +16,25 @@ private slots:
     // in one go, so the game keeps its pace; held up for longer, it goes on
     // with one tick instead of sending the snakes leaping. A tick that stops
     // the clock, as an ending does, ends the ticks being made up.
-    void heldUpTicksAreMadeUp_data() {
-        QTest::addColumn<std::chrono::milliseconds>("holdUp");
-        QTest::addColumn<int>("stopAfter");
-        QTest::addColumn<int>("fewest");
-        QTest::addColumn<int>("most");
-        QTest::newRow("eight ticks late") << 210ms << 0 << 8 << 9;
-        QTest::newRow("frozen for a second") << 1000ms << 0 << 1 << 1;
-        QTest::newRow("stopped by its second tick") << 210ms << 2 << 2 << 2;
-    }
     void heldUpTicksAreMadeUp() {
-        QFETCH(std::chrono::milliseconds, holdUp);
-        QFETCH(int, stopAfter);
-        QFETCH(int, fewest);
-        QFETCH(int, most);
-        TickClock clock(nullptr);
-        int ticks = 0;
-        connect(&clock, &TickClock::ticked, &clock, [&] {
-            if (++ticks == stopAfter) {
-                clock.Stop();
-            }
-        });
-        clock.SetInterval(25);
-        clock.Start();
-        std::this_thread::sleep_for(holdUp);
-        QCoreApplication::processEvents(); // the one overdue firing
-        QVERIFY2(ticks >= fewest && ticks <= most, qPrintable(QString::number(ticks)));
-        QCOMPARE(clock.running(), stopAfter == 0);
+        // held up for, the tick that stops the clock (0: none), fewest and most ticks played
+        const std::tuple<std::chrono::milliseconds, int, int, int> cases[] = {
+            {210ms, 0, 8, 9}, {1000ms, 0, 1, 1}, {210ms, 2, 2, 2}};
+        for (const auto& [holdUp, stopAfter, fewest, most] : cases) {
+            TickClock clock(nullptr);
+            int ticks = 0;
+            connect(&clock, &TickClock::ticked, &clock, [&] {
+                if (++ticks == stopAfter) {
+                    clock.Stop();
+                }
+            });
+            clock.SetInterval(25);
+            clock.Start();
+            std::this_thread::sleep_for(holdUp);
+            QCoreApplication::processEvents(); // the one overdue firing
+            QVERIFY2(ticks >= fewest && ticks <= most, qPrintable(QString::number(ticks)));
+            QCOMPARE(clock.running(), stopAfter == 0);
+        }
     }
 };
 
