@@ -124,6 +124,25 @@ board_moves() {
     [ "$(board_pixels "$@")" != "$before" ]
 }
 
+# Resumes the paused game with its pause ball; the keyboard comes back to
+# the main window before each click: the game pauses whenever it leaves, and
+# the window manager may hand it over only after the settings window has
+# gone. A click that left the board still is tried again, twice at most, and
+# said in the log with a screenshot, so a flaky start is seen, not hidden.
+resume() {
+    local window=$1 x=$2 y=$3 label=${4//[^a-z0-9]/_}
+    for try in 1 2 3; do
+        xdotool windowactivate --sync "$window"
+        sleep 0.2
+        click_at "$x" "$y" "${pause_ball[@]}"
+        board_moves "$x" "$y" && return 0
+        import -window root "$work/still-$label-$try.png"
+        echo "measure: $label: the board stood still after click $try on the pause ball;" \
+            "the keyboard was at \"$(xdotool getactivewindow getwindowname 2>/dev/null)\"" >&2
+    done
+    return 1
+}
+
 # Nanoseconds on a CPU of all the threads of a process.
 cpu_ns() {
     cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f\n", sum }'
@@ -193,13 +212,7 @@ measure_cpu() {
         xdotool search --onlyvisible --name '^SETTINGS$' >/dev/null 2>&1 || break
         sleep 0.1
     done
-    # The keyboard comes back to the main window before the click that
-    # resumes: the game pauses whenever it leaves, and the window manager
-    # may hand it over only after the settings window has gone.
-    xdotool windowactivate --sync "$main"
-    sleep 0.2
-    click_at "$main_x" "$main_y" "${pause_ball[@]}"
-    board_moves "$main_x" "$main_y" || fail "the game did not resume at scale $scale"
+    resume "$main" "$main_x" "$main_y" "$label" || fail "the game did not resume at scale $scale"
     steer >/dev/null 2>&1 &
     steering=$!
     started+=("$steering")
