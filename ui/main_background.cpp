@@ -53,7 +53,9 @@ void MainBackground::Paint(QPainter& painter, const QRegion& region) const {
     };
     for (const QRect& area : region) {
         for (const Part& part : parts_) {
-            copy(area, part.place, book_.Pixmap(part.picture, ratio));
+            if (area.intersects(part.place)) {
+                copy(area, part.place, book_.Pixmap(part.picture, ratio));
+            }
         }
         const QRect board = (area & kBoard).translated(-kBoard.topLeft());
         if (board.isEmpty()) {
