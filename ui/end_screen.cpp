@@ -20,12 +20,9 @@ namespace zorvik {
 namespace {
 using namespace layout::endscreen;
 using paintkit::Lettering;
+using paintkit::titleLettering;
 
 constexpr QColor kCaptionInk{60, 66, 130};
-
-Lettering Title(qreal size, const QColor& colour, int flags = Qt::AlignHCenter) {
-    return paintkit::titleLettering(size, colour, flags);
-}
 
 Lettering Caption(qreal size, int flags) {
     return paintkit::captionLettering(size, true, kCaptionInk, flags);
@@ -42,30 +39,31 @@ void LetterPicture(QWidget& screen, EndPicture picture) {
     const QColor navy = paintkit::palette::navy;
     switch (picture) {
     case EndPicture::NextLevel:
-        letter("levelHeading", QRectF(22, 44, 174, 46), Title(46, navy, Qt::AlignLeft),
+        letter("levelHeading", QRectF(22, 44, 174, 46), titleLettering(46, navy, Qt::AlignLeft),
                EndScreen::tr("LEVEL", "over the number of the level to come"));
         letter("levelPraise", QRectF(24, 90, 172, 24),
                Caption(12.5, Qt::AlignLeft | Qt::AlignVCenter), EndScreen::tr("Well done!"));
         break;
     case EndPicture::CampaignWon:
         // Short of the star at its right.
-        letter("campaignHeading", QRectF(140, 34, 172, 40), Title(38, navy),
+        letter("campaignHeading", QRectF(140, 34, 172, 40), titleLettering(38, navy),
                EndScreen::tr("Campaign", "the first line of: Campaign complete!"));
-        letter("completeHeading", QRectF(126, 76, 200, 36), Title(32, QColor(200, 120, 10)),
+        letter("completeHeading", QRectF(126, 76, 200, 36),
+               titleLettering(32, QColor(200, 120, 10)),
                EndScreen::tr("complete!", "the second line of: Campaign complete!"));
         letter("campaignPraise", QRectF(126, 112, 200, 20), Caption(12, Qt::AlignCenter),
                EndScreen::tr("All seven levels cleared"));
         break;
     case EndPicture::ClassicWon:
         // Between the two stars.
-        letter("classicHeading", QRectF(53, 26, 235, 46), Title(46, navy),
+        letter("classicHeading", QRectF(53, 26, 235, 46), titleLettering(46, navy),
                EndScreen::tr("Game won!"));
         letter("classicPraise", QRectF(8, 74, width - 16, 20), Caption(12, Qt::AlignCenter),
                EndScreen::tr("100 food eaten – the classic game is complete"));
         break;
     case EndPicture::GameOver:
-        letter("gameOverHeading", QRectF(8, 24, width - 16, 54), Title(50, QColor(190, 24, 36)),
-               EndScreen::tr("GAME OVER"));
+        letter("gameOverHeading", QRectF(8, 24, width - 16, 54),
+               titleLettering(50, QColor(190, 24, 36)), EndScreen::tr("GAME OVER"));
         break;
     }
 }
