@@ -76,6 +76,10 @@ void MainBackground::PaintWhole(QPainter& painter) const {
     Paint(painter, QRect(QPoint(), kBackground));
 }
 
+void MainBackground::ReadAhead(qreal devicePixelRatio) const {
+    book_.ReadAhead(parts_.front().picture, devicePixelRatio);
+}
+
 const QPixmap& MainBackground::Panel(qreal devicePixelRatio) const {
     return book_.Pixmap(parts_.front().picture, devicePixelRatio);
 }

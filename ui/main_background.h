@@ -28,6 +28,8 @@ public:
     void Paint(QPainter& painter, const QRegion& region) const;
     // Paints the whole background.
     void PaintWhole(QPainter& painter) const;
+    // Starts reading the picture for a screen of that ratio on another core.
+    void ReadAhead(qreal devicePixelRatio) const;
     // The players' panel with the buttons' words, and where it lies.
     const QPixmap& Panel(qreal devicePixelRatio) const;
     static constexpr QPoint kPanelAt{508, 0};

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace zorvik {
 
@@ -102,6 +103,9 @@ MainWindow::MainWindow(PictureBook& book, std::uint32_t seed, QWidget* parent)
             [this] { return isActiveWindow() && QApplication::activeModalWidget() == nullptr; }),
       background_(book, pictures_.board.empty),
       shape_(new ShapedWindow(*this, MainWindowOutline(), kClientArea)), sound_(new Sound(*this)) {
+    // The window opens on the primary screen, and its first paint would
+    // wait for the background's reading, the longest of all.
+    background_.ReadAhead(QGuiApplication::primaryScreen()->devicePixelRatio());
     setObjectName(QStringLiteral("SnakeTable"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFocusPolicy(Qt::StrongFocus);

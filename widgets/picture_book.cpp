@@ -27,12 +27,17 @@ QString TwiceAsFine(const QString& resource) {
 // An opaque picture is kept at three bytes a pixel, not the screen's four:
 // a quarter less memory for the same pixels, the backgrounds above all, at
 // a small cost in drawing it (converted in place, so never held twice).
-QPixmap Kept(QImage image) {
-    if (image.hasAlphaChannel()) {
-        return QPixmap::fromImage(std::move(image));
+QImage InKeptFormat(QImage image) {
+    if (!image.hasAlphaChannel()) {
+        image.convertTo(QImage::Format_RGB888);
     }
-    image.convertTo(QImage::Format_RGB888);
-    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
+    return image;
+}
+
+QPixmap Kept(QImage image) {
+    const Qt::ImageConversionFlags flags =
+        image.hasAlphaChannel() ? Qt::AutoColor : Qt::NoFormatConversion;
+    return QPixmap::fromImage(std::move(image), flags);
 }
 
 QImage Scaled(const QImage& image, qreal factor, qreal devicePixelRatio) {
@@ -54,20 +59,29 @@ QImage EmbeddedPng(const QString& resource) {
     return reader.read();
 }
 
-QPixmap EmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
+namespace {
+
+// The pixels of EmbeddedPicture(), which any thread may read.
+QImage EmbeddedImage(const QString& resource, qreal devicePixelRatio) {
     if (devicePixelRatio <= 1 || !QFile::exists(TwiceAsFine(resource))) {
         QImage plain = Read(resource);
         if (devicePixelRatio <= 1) {
-            return Kept(std::move(plain));
+            return InKeptFormat(std::move(plain));
         }
-        return Kept(Scaled(plain, devicePixelRatio, devicePixelRatio));
+        return InKeptFormat(Scaled(plain, devicePixelRatio, devicePixelRatio));
     }
     QImage fine = Read(TwiceAsFine(resource));
     if (qFuzzyCompare(devicePixelRatio, 2.0)) {
         fine.setDevicePixelRatio(2);
-        return Kept(std::move(fine));
+        return InKeptFormat(std::move(fine));
     }
-    return Kept(Scaled(fine, devicePixelRatio / 2, devicePixelRatio));
+    return InKeptFormat(Scaled(fine, devicePixelRatio / 2, devicePixelRatio));
+}
+
+} // namespace
+
+QPixmap EmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
+    return Kept(EmbeddedImage(resource, devicePixelRatio));
 }
 
 Picture PictureBook::Load(const QString& resource, const QRect& part) {
@@ -94,8 +108,7 @@ const QPixmap& PictureBook::Pixmap(Picture picture, qreal devicePixelRatio) cons
         return *kept;
     }
     if (entry.part.isNull()) {
-        return entry.byRatio
-            .emplace_back(devicePixelRatio, EmbeddedPicture(entry.resource, devicePixelRatio))
+        return entry.byRatio.emplace_back(devicePixelRatio, ReadPicture(entry, devicePixelRatio))
             .second;
     }
     CutParts(entry, devicePixelRatio);
@@ -112,7 +125,7 @@ const QPixmap* PictureBook::KeptAt(const Entry& entry, qreal devicePixelRatio) {
 }
 
 void PictureBook::CutParts(const Entry& entry, qreal devicePixelRatio) const {
-    const QPixmap whole = EmbeddedPicture(entry.resource, devicePixelRatio);
+    const QPixmap whole = ReadPicture(entry, devicePixelRatio);
     for (const Entry& other : entries_) {
         if (other.resource == entry.resource && !other.part.isNull() &&
             KeptAt(other, devicePixelRatio) == nullptr) {
@@ -123,6 +136,32 @@ void PictureBook::CutParts(const Entry& entry, qreal devicePixelRatio) const {
             other.byRatio.emplace_back(devicePixelRatio, std::move(part));
         }
     }
+}
+
+void PictureBook::ReadAhead(Picture picture, qreal devicePixelRatio) const {
+    const Entry& entry = entries_.at(picture.id - 1);
+    if (KeptAt(entry, devicePixelRatio) == nullptr) {
+        readingAhead_.push_back(
+            {entry.resource, devicePixelRatio,
+             std::async(std::launch::async, EmbeddedImage, entry.resource, devicePixelRatio)});
+    }
+}
+
+// A picture read ahead for another ratio is not kept either: the window
+// showed first on a screen other than the one it was read for.
+QPixmap PictureBook::ReadPicture(const Entry& entry, qreal devicePixelRatio) const {
+    QImage image;
+    std::erase_if(readingAhead_, [&](Reading& reading) {
+        if (reading.resource != entry.resource) {
+            return false;
+        }
+        if (qFuzzyCompare(reading.devicePixelRatio, devicePixelRatio)) {
+            image = reading.image.get();
+        }
+        return true;
+    });
+    return Kept(image.isNull() ? EmbeddedImage(entry.resource, devicePixelRatio)
+                               : std::move(image));
 }
 
 } // namespace zorvik

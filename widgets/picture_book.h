@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <deque>
+#include <future>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,9 @@ public:
     // The pixmap of a handle for a screen of that ratio; a null pixmap for
     // "no picture".
     const QPixmap& Pixmap(Picture picture, qreal devicePixelRatio = 1) const;
+    // Starts reading the picture for a screen of that ratio on another core,
+    // where its first paint would otherwise wait for the reading.
+    void ReadAhead(Picture picture, qreal devicePixelRatio) const;
 
 private:
     struct Entry {
@@ -50,8 +54,17 @@ private:
     static const QPixmap* KeptAt(const Entry& entry, qreal devicePixelRatio);
     // Cuts every part of the entry's picture not yet kept at that ratio.
     void CutParts(const Entry& entry, qreal devicePixelRatio) const;
+    // The entry's whole picture at that ratio, read ahead or read now.
+    QPixmap ReadPicture(const Entry& entry, qreal devicePixelRatio) const;
+
+    struct Reading {
+        QString resource;
+        qreal devicePixelRatio;
+        std::future<QImage> image;
+    };
 
     std::vector<Entry> entries_;
+    mutable std::vector<Reading> readingAhead_;
     QPixmap noPicture_;
 };
 
