@@ -5,16 +5,12 @@
 
 #include "settings/settings_window.h"
 #include "ui/board_view.h"
-#include "widgets/main_window_layout.h"
 
 #include <QPaintEvent>
-#include <QPainter>
-#include <QScreen>
 #include <random>
 
 using namespace zorvik;
 using namespace zorvik::testkit;
-using layout::mainwindow::kCellSize;
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "tests/kit/player_keys.h"
 
 #include <QLineEdit>
-#include <QSignalSpy>
 
 using namespace zorvik;
 using namespace zorvik::testkit;
@@ -26,21 +25,14 @@ class ComputerSeatTest : public QObject {
         });
     }
 
-    // A key pressed and released on the main window.
-    void TapKey(Qt::Key key) {
-        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent event(type, key, Qt::NoModifier);
-            QApplication::sendEvent(&main->table, &event);
-        }
-    }
-
 private slots:
     void init() { main.emplace(); }
 
     // The row starts on Person; Computer brings two players and a new game,
     // a click that changes nothing starts none, and the players picture
     // still goes back to one player without changing who steers player 2.
-    // The seat names player 2 until the players do.
+    // The seat names player 2, "Computer" or "Player2", until the players
+    // name it in the names dialog.
     void theRowChoosesWhoSteersPlayer2() {
         // clicked, then two players, the computer playing, a new game
         const std::tuple<const char*, bool, bool, bool> clicks[] = {
@@ -60,6 +52,13 @@ private slots:
                          main->game.playerName(2) == name.toStdString(),
                      clicked);
         }
+        main->Open(u"player2Name"_s, [](QWidget& names) {
+            names.findChild<QLineEdit*>(u"player2NameBox"_s)->setText(u"Ann"_s);
+            Click(names, u"continueButton"_s);
+        });
+        ClickInSettings("player2Computer");
+        QCOMPARE(Text(main->table, u"player2Name"_s), u"Ann"_s);
+        QCOMPARE(main->game.playerName(2), "Ann");
     }
 
     // With no key pressed, the computer's snake moves and eats; player 2's
@@ -69,29 +68,17 @@ private slots:
         ClickInSettings("player2Computer");
         main->table.SetTimerEnabled(false);
         for (int tick = 0; tick < 400 && main->game.player(2).eaten == 0; ++tick) {
-            TapKey(Qt::Key_W);
+            QTest::keyClick(&main->table, Qt::Key_W);
             Tick(main->table);
         }
         QVERIFY(main->game.player(2).eaten > 0);
-        TapKey(Qt::Key_W);
-        TapKey(Qt::Key_Down);
+        QTest::keyClick(&main->table, Qt::Key_W);
+        QTest::keyClick(&main->table, Qt::Key_Down);
         QVERIFY(!main->table.ActionRequested(keys::W) && main->table.ActionRequested(keys::Down));
-        TapKey(Qt::Key_W);
+        QTest::keyClick(&main->table, Qt::Key_W);
         Tick(main->table);
         ClickInSettings("player2Person");
         QVERIFY(!main->table.ActionRequested(keys::W));
-    }
-
-    // Player 2 is "Computer" on the panel, in the help and at the end, until
-    // the names dialog names it; a person in the seat is "Player2" again.
-    void player2IsNamedComputerUntilNamed() {
-        main->Open(u"player2Name"_s, [](QWidget& names) {
-            names.findChild<QLineEdit*>(u"player2NameBox"_s)->setText(u"Ann"_s);
-            Click(names, u"continueButton"_s);
-        });
-        ClickInSettings("player2Computer");
-        QCOMPARE(Text(main->table, u"player2Name"_s), u"Ann"_s);
-        QCOMPARE(main->game.playerName(2), "Ann");
     }
 };
 

@@ -11,16 +11,6 @@
 using namespace zorvik;
 using namespace zorvik::testkit;
 
-namespace {
-
-// How far apart two pixels are: their largest difference in one channel.
-int Distance(QRgb a, QRgb b) {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
-}
-
-} // namespace
-
 // The windows letter their words at run time. In English they must look as
 // they did when the words were painted into their pictures: the pictures in
 // english_windows/ are those windows, at 1x and 2x. Each window is shown on
@@ -59,11 +49,9 @@ private slots:
                 const QImage box =
                     settings.findChild<QWidget*>(QLatin1String(choice))->grab().toImage();
                 int green = 0;
-                for (int y = 0; y < box.height(); ++y) {
-                    for (int x = 0; x < box.width(); ++x) {
-                        const QColor pixel = box.pixelColor(x, y);
-                        green += pixel.green() > 110 && pixel.red() < 60 && pixel.blue() < 80;
-                    }
+                for (int i = 0; i < box.width() * box.height(); ++i) {
+                    const QColor pixel = box.pixelColor(i % box.width(), i / box.width());
+                    green += pixel.green() > 110 && pixel.red() < 60 && pixel.blue() < 80;
                 }
                 return green;
             };
@@ -95,6 +83,11 @@ private:
             QImage(u"%1/%2@%3x.png"_qs.arg(QStringLiteral(ZORVIK_ENGLISH_WINDOWS), name).arg(ratio))
                 .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(drawn.size(), before.size());
+        // How far apart two pixels are: their largest difference in one channel.
+        const auto distance = [](QRgb a, QRgb b) {
+            return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                             std::abs(qBlue(a) - qBlue(b))});
+        };
         QRegion controls;
         for (const QWidget* control : window.findChildren<QWidget*>()) {
             if (qobject_cast<const QLabel*>(control) || qobject_cast<const QLineEdit*>(control)) {
@@ -113,10 +106,10 @@ private:
             for (const QRect& logical : around) {
                 for (int y = logical.top() * ratio; y < (logical.bottom() + 1) * ratio; ++y) {
                     for (int x = logical.left() * ratio; x < (logical.right() + 1) * ratio; ++x) {
-                        const int distance =
-                            drawn.valid(x, y) ? Distance(drawn.pixel(x, y), before.pixel(x, y)) : 0;
-                        apart += distance > 8 ? 1 : 0;
-                        worst = std::max(worst, distance);
+                        const int apartBy =
+                            drawn.valid(x, y) ? distance(drawn.pixel(x, y), before.pixel(x, y)) : 0;
+                        apart += apartBy > 8 ? 1 : 0;
+                        worst = std::max(worst, apartBy);
                     }
                 }
             }

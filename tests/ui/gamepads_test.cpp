@@ -5,7 +5,6 @@
 #include "tests/kit/opened_game.h"
 #include "tests/virtual_joystick.h"
 
-#include <QSignalSpy>
 #include <SDL.h>
 
 using namespace zorvik;
@@ -20,8 +19,7 @@ constexpr int kInsideDeadZone = SDL_JOYSTICK_AXIS_MAX / 5;
 // that only the test's ticks move the snakes.
 struct PadGame : OpenedGame {
     PadGame() {
-        table.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&table));
+        Activate(table);
         QTRY_VERIFY(table.gamepads().started());
         Click(table, "pauseButton");
     }
@@ -39,10 +37,24 @@ struct PadGame : OpenedGame {
             heading = heading == kUp || heading == kDown ? kRight : heading;
         }
     }
+    // The snakes' headings after a tap on `pad` between two ticks, each snake
+    // heading left or right before.
+    std::pair<int, int> HeadingsAfterTap(VirtualPad& pad, SDL_GameControllerButton button) {
+        TickAcross();
+        pad.Tap(button);
+        Tick();
+        return {Heading(1), Heading(2)};
+    }
     // Whether the keys ask for an action, once the pads are read.
     bool Requested(PlayerControl control) {
         Idle();
         return table.keyState().Requested(control);
+    }
+    // Shows `window` and gives it the keyboard.
+    static void Activate(QWidget& window) {
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
     }
     // Lets the pads be read while no tick runs.
     static void Idle() { QTest::qWait(150); }
@@ -66,11 +78,7 @@ private slots:
         PadGame play;
         VirtualPad pad;
         QVERIFY(pad.plugged());
-        play.TickAcross();
-        pad.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
-        play.Tick();
-        QCOMPARE(play.Heading(1), kUp);
-
+        QCOMPARE(play.HeadingsAfterTap(pad, SDL_CONTROLLER_BUTTON_DPAD_UP).first, kUp);
         pad.Stick(kStickFull / 2, kInsideDeadZone);
         play.Tick();
         QCOMPARE(play.Heading(1), kRight);
@@ -107,12 +115,8 @@ private slots:
         QVERIFY(!play.Requested(keys::Control));
 
         VirtualPad second;
-        play.TickAcross();
-        const int playerOneHeading = play.Heading(1);
-        second.Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-        play.Tick();
-        QCOMPARE(play.Heading(2), kDown);
-        QCOMPARE(play.Heading(1), playerOneHeading);
+        QCOMPARE(play.HeadingsAfterTap(second, SDL_CONTROLLER_BUTTON_DPAD_DOWN),
+                 std::pair(kRight, kDown));
         second.Tap(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
         QVERIFY(play.Requested(keys::Tab));
         QVERIFY(!play.Requested(keys::Control));
@@ -127,19 +131,15 @@ private slots:
         VirtualPad second;
         VirtualPad third;
         play.Tick();
-        first->Tap(SDL_CONTROLLER_BUTTON_START);
-        play.Idle();
-        QVERIFY(!play.Paused());
-        first->Tap(SDL_CONTROLLER_BUTTON_START);
-        play.Idle();
-        QVERIFY(play.Paused());
+        for (const bool paused : {false, true}) {
+            first->Tap(SDL_CONTROLLER_BUTTON_START);
+            play.Idle();
+            QCOMPARE(play.Paused(), paused);
+        }
 
         // The third pad steers nobody while both players have one.
-        play.TickAcross();
-        third.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
-        play.Tick();
-        QCOMPARE(play.Heading(1), kRight);
-        QVERIFY(play.Heading(2) != kUp);
+        const auto [one, two] = play.HeadingsAfterTap(third, SDL_CONTROLLER_BUTTON_DPAD_UP);
+        QVERIFY(one == kRight && two != kUp);
 
         Click(play.table, "pauseButton");
         QVERIFY(!play.Paused());
@@ -147,10 +147,7 @@ private slots:
         play.Tick();
         QVERIFY(play.Paused());
         // Player 1 is free again and the waiting pad takes over.
-        play.TickAcross();
-        third.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
-        play.Tick();
-        QCOMPARE(play.Heading(1), kUp);
+        QCOMPARE(play.HeadingsAfterTap(third, SDL_CONTROLLER_BUTTON_DPAD_UP).first, kUp);
     }
 
     // A pad pressed while a dialog is up, or while another program has the
@@ -166,36 +163,26 @@ private slots:
             play.Idle();
         });
         QVERIFY(play.Paused());
-        play.table.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&play.table));
+        play.Activate(play.table);
         play.Tick();
         QCOMPARE(play.Heading(1), kRight);
         pad.Set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
 
         QWidget otherProgram;
-        otherProgram.show();
-        otherProgram.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&otherProgram));
+        play.Activate(otherProgram);
         pad.Tap(SDL_CONTROLLER_BUTTON_START);
-        pad.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
         play.Idle();
-        play.Tick();
+        QCOMPARE(play.HeadingsAfterTap(pad, SDL_CONTROLLER_BUTTON_DPAD_UP).first, kRight);
         QVERIFY(play.Paused());
-        QCOMPARE(play.Heading(1), kRight);
     }
 
-    // A pad without a known layout is named on stderr with the way to map
-    // it, and the keyboard plays on.
+    // A pad without a known layout steers nobody and is named on stderr
+    // with the way to map it.
     void anUnmappablePadIsIgnored() {
         CapturedStderr stderrText;
         PadGame play;
         VirtualPad odd(SDL_JOYSTICK_TYPE_UNKNOWN, "Odd stick");
-        play.TickAcross();
-        odd.Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
-        play.table.keyState().Press(keys::Down);
-        play.Tick();
-        play.table.keyState().Release(keys::Down);
-        QCOMPARE(play.Heading(1), kDown);
+        QCOMPARE(play.HeadingsAfterTap(odd, SDL_CONTROLLER_BUTTON_DPAD_UP).first, kRight);
         const QString text = stderrText.Lines().join(u'\n');
         QVERIFY2(text.contains(QLatin1String("\"Odd stick\"")) &&
                      text.contains(QLatin1String("SDL_GAMECONTROLLERCONFIG")) &&

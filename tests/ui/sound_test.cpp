@@ -9,7 +9,6 @@
 #include <SDL.h>
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <tuple>
 
 using namespace zorvik;
@@ -30,7 +29,7 @@ Samples SamplesIn(const QString& path, int skip = 0) {
     const QByteArray bytes =
         file.open(QIODevice::ReadOnly) ? file.readAll().mid(skip) : QByteArray();
     Samples samples(static_cast<std::size_t>(bytes.size() / 2));
-    std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
+    std::copy_n(bytes.constData(), samples.size() * 2, reinterpret_cast<char*>(samples.data()));
     return samples;
 }
 
@@ -49,28 +48,38 @@ Samples Together(const Samples& a, const Samples& b) {
     return sum;
 }
 
-// The game with SDL's disk audio driver, which writes what the device plays
-// into a file of 16-bit samples, one file each time the device opens.
-struct DiskAudio : OpenedGame {
-    DiskAudio() {
-        qputenv("SDL_AUDIODRIVER", "disk");
+// The game with SDL's audio `driver`. The disk driver writes what the device
+// plays into `file` (one of the test's own unless given), as 16-bit samples,
+// a file each time the device opens.
+struct AudioGame : OpenedGame {
+    explicit AudioGame(const QByteArray& driver = "disk", const QByteArray& into = {})
+        : file(into.isEmpty() ? folder.filePath(QStringLiteral("audio.raw")) : into) {
+        qputenv("SDL_AUDIODRIVER", driver);
         qputenv("SDL_DISKAUDIOFILE", file.toLocal8Bit());
         // The test ticks the game itself.
         table.SetTimerEnabled(false);
         // After the first frame the sound starts SDL's events, not its audio.
         QVERIFY(QTest::qWaitFor([] { return SDL_WasInit(SDL_INIT_EVENTS) != 0; }, 5000) &&
-                !QFile::exists(file));
+                SDL_WasInit(SDL_INIT_AUDIO) == 0);
+    }
+
+    // Runs `act` once the device sleeps and gives what the device played for
+    // it, none of it if it did not wake within `wake` milliseconds; nothing
+    // at all if it never went to sleep.
+    std::optional<Samples> Played(const std::function<void()>& act, int wake = 2000) {
+        if (!WaitAsleep()) {
+            return {};
+        }
+        QFile::remove(file);
+        act();
+        std::ignore = QTest::qWaitFor([this] { return QFile::exists(file); }, wake);
+        return WaitAsleep() ? std::optional(SamplesIn(file)) : std::nullopt;
     }
 
     // Runs `act`, in which the game should play `sound`, and checks that the
-    // device woke for it and played it whole, beginning within kHeardWithin.
+    // device played it whole, beginning within kHeardWithin.
     void Hears(const Samples& sound, const std::function<void()>& act) {
-        QVERIFY(WaitAsleep());
-        QFile::remove(file);
-        act();
-        QVERIFY2(QTest::qWaitFor([this] { return QFile::exists(file); }, 2000) && WaitAsleep(),
-                 "the device did not wake");
-        const Samples heard = Written();
+        const Samples heard = Played(act).value_or(Samples());
         const auto loud = std::ranges::find_if(heard, [](qint16 s) { return s != 0; });
         QVERIFY2(loud != heard.end(), "nothing was heard");
         // A sound begins softly: its first few samples may be silent.
@@ -82,14 +91,8 @@ struct DiskAudio : OpenedGame {
 
     // Runs `act` and reports whether nothing was heard for half a second.
     bool HearsNothing(const std::function<void()>& act) {
-        if (!WaitAsleep()) {
-            return false;
-        }
-        QFile::remove(file);
-        act();
-        QTest::qWait(500);
-        return !QFile::exists(file) ||
-               (WaitAsleep() && std::ranges::all_of(Written(), [](qint16 s) { return s == 0; }));
+        const std::optional<Samples> heard = Played(act, 500);
+        return heard && std::ranges::all_of(*heard, [](qint16 s) { return s == 0; });
     }
 
     // Asleep, SDL's audio is stopped, and with it the device and every thread of its own.
@@ -97,17 +100,23 @@ struct DiskAudio : OpenedGame {
         return QTest::qWaitFor([] { return SDL_WasInit(SDL_INIT_AUDIO) == 0; }, 5000);
     }
 
-    Samples Written() const { return SamplesIn(file); }
-
     void Tick() { testkit::Tick(table); }
     // A tick that ends the game, and the click on its end screen, which runs the timer again.
     // The screen stays up a while, for its sound to be heard before the click.
     void EndingTick() {
-        WhileModal([&] { Tick(); },
-                   [&](QWidget&) {
-                       std::ignore = QTest::qWaitFor([&] { return QFile::exists(file); }, 300);
-                   });
+        const auto shown =
+            WhileModal([&] { Tick(); },
+                       [&](QWidget&) {
+                           std::ignore = QTest::qWaitFor([&] { return QFile::exists(file); }, 300);
+                       });
+        QVERIFY(shown && table.TimerEnabled());
         table.SetTimerEnabled(false);
+    }
+
+    // Ticks into a meal: food put in `cell`, a step ahead of a head.
+    void Meal(int cell) {
+        access.PutFood(cell);
+        Tick();
     }
 
     // Ticks into the crash of a snake curled onto itself.
@@ -124,7 +133,7 @@ struct DiskAudio : OpenedGame {
     }
 
     QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("audio.raw"));
+    const QString file;
 };
 
 QString WindowName(QWidget& window) {
@@ -140,26 +149,18 @@ private slots:
     // mixed: the players tell by the pitch who ate, and an ending is heard as
     // its screen comes up, not once it is gone. The device sleeps between them.
     void eachEventIsHeardAtOnce() {
-        DiskAudio audio;
-        audio.Hears(Embedded("player1_meal"), [&] {
-            audio.access.PutFood(106);
-            audio.Tick();
-        });
+        AudioGame audio;
+        audio.Hears(Embedded("player1_meal"), [&] { audio.Meal(106); });
         audio.Hears(Embedded("game_over"), [&] { audio.Crash(); });
         audio.Choose("playersPicture");
-        audio.Hears(Embedded("player2_meal"), [&] {
-            audio.access.PutFood(166);
-            audio.Tick();
-        });
+        audio.Hears(Embedded("player2_meal"), [&] { audio.Meal(166); });
         // A bite that takes power and a meal in one tick are heard together.
         audio.Choose("campaignOption");
         QTest::keyPress(&audio.table, Qt::Key_Control);
         audio.Hears(Together(Embedded("bite"), Embedded("player1_meal")), [&] {
             audio.access.cellPictures().at(105) = audio.game.boardPictures().blackHead;
-            audio.access.PutFood(106);
-            audio.Tick();
+            audio.Meal(106);
         });
-        QCOMPARE(audio.game.player(2).power, 2270);
         QTest::keyRelease(&audio.table, Qt::Key_Control);
         audio.Hears(Embedded("next_level"), [&] {
             audio.access.player(2).eaten = 25;
@@ -170,28 +171,22 @@ private slots:
     // M silences what plays and the next sounds, and brings them back; the
     // window's name says when sound is off, as nothing on the screen does.
     void mTurnsTheSoundOffAndOn() {
-        DiskAudio audio;
+        AudioGame audio;
         QCOMPARE(WindowName(audio.table), u"Zorvik");
         QTest::keyClick(&audio.table, Qt::Key_M);
         QCOMPARE(WindowName(audio.table), u"Zorvik, sound off");
-        QVERIFY(audio.HearsNothing([&] {
-            audio.access.PutFood(106);
-            audio.Tick();
-        }));
+        QVERIFY(audio.HearsNothing([&] { audio.Meal(106); }));
         QVERIFY(audio.HearsNothing([&] { audio.Crash(); }));
         QTest::keyClick(&audio.table, Qt::Key_M);
         QCOMPARE(WindowName(audio.table), u"Zorvik");
         audio.Hears(Embedded("game_over"), [&] { audio.Crash(); });
         // It also cuts short a sound that plays.
-        QVERIFY(audio.WaitAsleep());
-        QFile::remove(audio.file);
-        audio.access.PutFood(106);
-        audio.Tick();
-        QTest::keyClick(&audio.table, Qt::Key_M);
-        QTest::qWait(200);
-        QVERIFY(audio.WaitAsleep());
-        QVERIFY(std::ranges::count_if(audio.Written(), [](qint16 s) { return s != 0; }) <
-                qsizetype(Embedded("player1_meal").size() / 2));
+        const std::optional<Samples> cut = audio.Played([&] {
+            audio.Meal(106);
+            QTest::keyClick(&audio.table, Qt::Key_M);
+        });
+        QVERIFY(cut && std::ranges::count_if(*cut, [](qint16 s) { return s != 0; }) <
+                           qsizetype(Embedded("player1_meal").size() / 2));
     }
 
     // Without sound the game plays on silently, told in at most one line:
@@ -205,24 +200,15 @@ private slots:
             {"disk", "/nonexistent/audio.raw", 1},
             {"disk", "/dev/full", 0}};
         for (const auto& [driver, file, lines] : cases) {
-            qputenv("SDL_AUDIODRIVER", driver);
-            qputenv("SDL_DISKAUDIOFILE", file);
             CapturedStderr errors;
             {
-                OpenedGame main;
-                QVERIFY(SDL_WasInit(SDL_INIT_AUDIO) == 0);
-                QVERIFY(QTest::qWaitForWindowExposed(&main.table));
-                main.table.SetTimerEnabled(false);
+                AudioGame audio(driver, file);
                 for (int meal = 0; meal < 3; ++meal) {
-                    main.access.PutFood(main.game.player(1).snake.HeadCell() + 1);
-                    Tick(main.table);
+                    audio.Meal(audio.game.player(1).snake.HeadCell() + 1);
                     QTest::qWait(100);
                 }
-                QCOMPARE(main.game.player(1).eaten, 3);
-                main.access.Place(1, kCurledSnake, kRight);
-                Tick(main.table);
-                QVERIFY(WhileModal([&] { Tick(main.table); }, [](QWidget&) {}).has_value());
-                QVERIFY(main.table.TimerEnabled());
+                QCOMPARE(audio.game.player(1).eaten, 3);
+                audio.Crash();
                 QTRY_VERIFY(SDL_WasInit(SDL_INIT_AUDIO) == 0);
             }
             const QStringList said = errors.Lines().filter(u"sound"_s);
