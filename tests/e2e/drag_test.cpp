@@ -11,6 +11,7 @@
 #include "widgets/settings_layout.h"
 
 #include <csignal>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 using namespace zorvik::testkit;
@@ -58,7 +59,7 @@ class DragTest : public Session {
 private slots:
     void initTestCase() {
         StartDesktop(u"e2e-drag"_s);
-        QVERIFY(Open(1));
+        QVERIFY(OpenGame(u"e2e-drag"_s, 1));
     }
 
     // The point grabbed must stay under the pointer, to within a pixel,
@@ -69,26 +70,20 @@ private slots:
     // never follow the pointer on after the release out of reach. All three
     // borderless windows are moved alike.
     void aDragTakesTheWindowWhereThePointerWent() {
-        // Each window: the control that opens it, its title, a point of its
-        // surface and the control that closes it; the main window is open.
-        struct Dragged {
-            const char* name;
-            QPoint opener;
-            QString title;
-            QPoint surface;
-            QPoint closer;
-        };
-        const Dragged windows[] = {{"main window", {}, {}, {540, 300}, {}},
-                                   {"settings window",
-                                    layout::mainwindow::kSetupWord.center(),
-                                    u"SETTINGS"_s,
-                                    {20, 250},
-                                    layout::settings::kNoButton.center()},
-                                   {"names dialog",
-                                    layout::mainwindow::kPlayer1Name.center(),
-                                    u"Form1"_s,
-                                    {15, 100},
-                                    layout::names::kContinueButton.center()}};
+        // Each window: its name, the control that opens it, its title, a point
+        // of its surface and the control that closes it; the main window is open.
+        const std::tuple<const char*, QPoint, QString, QPoint, QPoint> windows[] = {
+            {"main window", {}, {}, {540, 300}, {}},
+            {"settings window",
+             layout::mainwindow::kSetupWord.center(),
+             u"SETTINGS"_s,
+             {20, 250},
+             layout::settings::kNoButton.center()},
+            {"names dialog",
+             layout::mainwindow::kPlayer1Name.center(),
+             u"Form1"_s,
+             {15, 100},
+             layout::names::kContinueButton.center()}};
         for (const auto& [name, opener, title, surface, closer] : windows) {
             const QString window =
                 title.isEmpty() ? main_ : (Click(main_, opener) ? Window(title) : QString());
@@ -109,7 +104,7 @@ private slots:
     void aDragTakesTheWindowWhereThePointerWentAtTwiceTheScale() {
         game_->terminate();
         QVERIFY(game_->waitForFinished(15000));
-        QVERIFY(Open(2));
+        QVERIFY(OpenGame(u"e2e-drag"_s, 2));
         for (const Drag& drag : {kSteps, kOneInstantWhileBusy}) {
             const QString wrong = TryDrag(main_, QPoint(540, 300) * 2, drag);
             QVERIFY2(wrong.isEmpty(), qPrintable(u"%1: %2"_s.arg(QLatin1String(drag.name), wrong)));
@@ -117,12 +112,6 @@ private slots:
     }
 
 private:
-    // Starts the game and finds its main window.
-    bool Open(int scale) {
-        main_ = OpenGame(u"e2e-drag"_s, scale);
-        return !main_.isEmpty();
-    }
-
     // Drags `window` from `surface`: what went wrong, if anything.
     QString TryDrag(const QString& window, QPoint surface, const Drag& drag) {
         const std::optional<QPoint> start = Position(window);
@@ -157,8 +146,6 @@ private:
         const bool moved = Run(u"xdotool mousemove_relative -- -200 -150 sleep 0.5"_s).has_value();
         return moved && ended() == at ? QString() : u"the window followed the pointer"_s;
     }
-
-    QString main_;
 };
 
 QTEST_MAIN(DragTest)

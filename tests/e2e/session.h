@@ -95,12 +95,13 @@ public:
         return QString::fromLatin1(found.value_or("")).section(u'\n', 0, 0);
     }
     // Starts the game named by ZORVIK_GAME at `scale`, its errors into a log
-    // named after `logs`, and finds its main window.
-    QString OpenGame(const QString& logs, int scale) {
+    // named after `logs`, and finds its main window: whether it came up.
+    bool OpenGame(const QString& logs, int scale) {
         env_.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
         game_ = &Launch(QStringLiteral("\"%1\"").arg(env_.value(QStringLiteral("ZORVIK_GAME"))),
                         QStringLiteral("%1-game-%2x.log").arg(logs).arg(scale));
-        return Window(QStringLiteral("Zorvik"), 90000);
+        main_ = Window(QStringLiteral("Zorvik"), 90000);
+        return !main_.isEmpty();
     }
     // Where a window's top left corner lies on the screen.
     std::optional<QPoint> Position(const QString& window) {
@@ -120,6 +121,8 @@ public:
     }
 
     QProcess* game_ = nullptr;
+    // The game's main window.
+    QString main_;
     QTemporaryDir runtimeDir_;
     QProcessEnvironment env_ = QProcessEnvironment::systemEnvironment();
 };

@@ -28,13 +28,14 @@ using enum EndPicture;
 using namespace keys;
 
 // A campaign climbs a level per 25 food, and the new layout is laid only when the screen goes;
-// the 25th food of level 7 empties the board at once. Every game over sends a campaign back
-// to level 1 and the rest of the tick runs on the fresh game. In the bite, player 1 turns onto
-// snake 2 and rides along it: the turn beats the bite, a bite at 170 leaves 70, the next kills,
-// and player 2's keys are still read on the fresh game.
+// the 25th food of level 7 empties the board at once. The keys are read first in a tick: a turn
+// in the tick that ends a level steers the old snake, and the new one sets off as it starts.
+// Every game over sends a campaign back to level 1 and the rest of the tick runs on the fresh
+// game. In the bite, player 1 turns onto snake 2 and rides along it: the turn beats the bite, a
+// bite at 170 leaves 70, the next kills, and player 2's keys are still read on the fresh game.
 // clang-format off
 const Ending kEndings[] = {
-    {"NextLevel", 2, 3, 2, 2, {}, false, false, {NextLevel, 4, {}}, {4, 204, 4, 190, 106, 166}, TickEvent::NextLevel},
+    {"NextLevel", 2, 3, 2, 2, {{1, Down}}, false, false, {NextLevel, 4, {}}, {4, 204, 4, 190, 106, 166}, TickEvent::NextLevel},
     {"LastLevelReached", 1, 6, 1, 2, {}, false, false, {NextLevel, 7, {}}, {7, 170, 7, 284, 106, 0}, TickEvent::NextLevel},
     {"CampaignWon", 1, 7, 1, 2, {}, false, false, {CampaignWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::CampaignWon},
     {"ClassicWon", 1, 0, 1, 2, {}, false, false, {ClassicWon, {}, {}}, {1, 0, 1, 0, 106, 0}, TickEvent::ClassicWon},
@@ -54,6 +55,7 @@ class Endings : public ::testing::TestWithParam<Ending> {};
 
 // Each ending stops the timer, shows its screen on a fresh game of the level it leads to, and
 // once the screen is gone lays that level and runs again, the snakes back on their start cells.
+// Food placed while the screen is up must leave the cells that the level's walls then cover.
 // That the game is fresh, the fuzzer checks at every end screen.
 TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
     const Ending& e = GetParam();
@@ -72,6 +74,7 @@ TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
     g.window.onEndScreen = [&] {
         seen = {g.window.timerOn, g.game.level(), ObstacleCount(g.game)};
         heard = g.game.tickEvents();
+        g.access.PutFood(184); // where a bar of level 4 lies
     };
     for (int tick = 0; tick < e.ticks; ++tick) {
         ASSERT_TRUE(g.window.shown.empty()) << "ended before tick " << tick;
@@ -89,6 +92,7 @@ TEST_P(Endings, ShowsItsScreenAndLeavesAFreshGame) {
         (std::array{0, e.after[0], e.after[1], e.after[2], e.after[3], e.after[4], e.after[5]}))
         << "timer and level and walls while shown, level and walls after, heads";
     EXPECT_TRUE(g.window.timerOn);
+    EXPECT_TRUE(FoodIsValid(g.game)) << "food at " << g.game.foodCell();
     TickEvents ending;
     ending.Add(e.heard);
     EXPECT_TRUE(heard == ending) << "the tick's events while the screen is up";

@@ -55,16 +55,4 @@ TEST(Steering, FirstQuarterTurnInKeyOrderActsAndLaterKeysStayPending) {
     }
 }
 
-// The keys are read first in a tick: a turn read in the tick that ends a level
-// steers the old snake, and the new level's snake sets off as it starts.
-TEST(Steering, KeysAreReadBeforeTheLevelEnds) {
-    TestGame g(false, true, 2);
-    g.P(1).eaten = 25;
-    g.window.taps = {keys::Down};
-    g.Tick();
-    ASSERT_EQ(g.window.shown.size(), 1u);
-    EXPECT_EQ(g.S(1).HeadCell(), 106);
-    EXPECT_TRUE(g.window.taps.empty());
-}
-
 } // namespace zorvik::testkit

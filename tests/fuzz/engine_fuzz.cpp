@@ -68,11 +68,7 @@ public:
 
     void Play() {
         const GameOptions first = OptionsFrom(input_);
-        if (Exists(first.speedStep)) {
-            game_.Start(first);
-        } else {
-            Require(Refused([&] { game_.Start(first); }), "start-up at a step that does not exist");
-            Require(game_.options() == GameOptions{}, "a refused start-up changed the options");
+        if (!Change(Exists(first.speedStep), [&] { game_.Start(first); })) {
             game_.Start(GameOptions{});
         }
         while (input_.remaining_bytes() > 0 && ticks_ < kMostTicks) {

@@ -25,23 +25,11 @@ int main(int argc, char* argv[]) {
     out << "soak: seed " << seed << ", " << minutes << " minutes, " << r.actions << " actions, "
         << r.dialogsOpened << " dialogs, " << r.endScreensSeen << " end screens seen, "
         << r.padsPlugged << " pads plugged in, " << r.stuckWindows << " windows stuck\n";
-    const auto print = [&](const char* what, double first, double end) {
-        out << "soak: " << what << " " << QString::number(first, 'f', 2)
-            << " MiB after the first minute, " << QString::number(end, 'f', 2)
-            << " MiB at the end\n";
-        return end - first;
-    };
-    // The sanitizer's allocator keeps every page it once used and a record of
-    // every call stack it saw, so under it resident memory grows with the
-    // run's variety; what the game itself holds is its heap. Without the
-    // sanitizer there is no heap count, and resident memory is the measure.
-    const bool sanitized = r.firstMinute.heapMiB > 0;
-    const double residentGrowth =
-        print("resident memory", r.firstMinute.residentMiB, r.end.residentMiB);
-    const double heapGrowth = print("heap in use", r.firstMinute.heapMiB, r.end.heapMiB);
-    const double growth = sanitized ? heapGrowth : residentGrowth;
-    out << "soak: " << (sanitized ? "heap in use" : "resident memory") << " grew "
-        << QString::number(growth, 'f', 2) << " MiB (under 1 MiB passes)\n";
-    const bool grew = r.firstMinute.residentMiB > 0 && growth >= 1.0;
+    const double growth = r.endMiB - r.firstMinuteMiB;
+    out << "soak: " << r.memory << " " << QString::number(r.firstMinuteMiB, 'f', 2)
+        << " MiB after the first minute, " << QString::number(r.endMiB, 'f', 2)
+        << " MiB at the end, grew " << QString::number(growth, 'f', 2)
+        << " MiB (under 1 MiB passes)\n";
+    const bool grew = r.firstMinuteMiB > 0 && growth >= 1.0;
     return r.stuckWindows == 0 && !grew ? 0 : 1;
 }

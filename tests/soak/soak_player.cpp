@@ -42,20 +42,38 @@ constexpr std::array kPlayerKeys{Qt::Key_Left,    Qt::Key_Up, Qt::Key_Right, Qt:
 const std::array kControls{u"pauseButton"_s, u"helpButton"_s,  u"setupWord"_s,     u"player1Name"_s,
                            u"player2Name"_s, u"newGameWord"_s, u"minimiseButton"_s};
 
-Memory MemoryNow() {
+// What the game holds, in MiB. The sanitizer's allocator keeps every page it
+// once used and a record of every call stack it saw, so under it resident
+// memory grows with the run's variety; what the game itself holds is its
+// heap. Without the sanitizer there is no heap count, and resident memory is
+// the measure.
+double MemoryNowMiB() {
     constexpr double kMiB = 1024 * 1024;
+    if (__sanitizer_get_current_allocated_bytes != nullptr) {
+        return double(__sanitizer_get_current_allocated_bytes()) / kMiB;
+    }
     QFile statm(u"/proc/self/statm"_s);
     const QList<QByteArray> pages =
         statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ') : QList<QByteArray>();
-    return {pages.size() > 1 ? pages[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / kMiB : 0,
-            __sanitizer_get_current_allocated_bytes != nullptr
-                ? double(__sanitizer_get_current_allocated_bytes()) / kMiB
-                : 0};
+    return pages.size() > 1 ? pages[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / kMiB : 0;
 }
 
 void SendKey(QWidget& to, QEvent::Type type, int key) {
     QKeyEvent event(type, key, Qt::NoModifier);
     QApplication::sendEvent(&to, &event);
+}
+
+// Clicks the control of that name in the window, if it is shown.
+void ClickControl(QWidget& window, const QString& name) {
+    auto* control = window.findChild<QWidget*>(name);
+    if (control == nullptr || !control->isVisible() || name.isEmpty()) {
+        return;
+    }
+    if (auto* option = qobject_cast<QRadioButton*>(control)) {
+        option->click();
+        return;
+    }
+    QTest::mouseClick(control, Qt::LeftButton);
 }
 
 // A name as players type them, or as nobody would: empty, very long, or
@@ -79,6 +97,8 @@ SoakPlayer::SoakPlayer(MainWindow& window, std::uint32_t seed, int minutes)
     : window_(window), random_(seed), durationMs_(minutes * kMinuteMs) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     padsAvailable_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    report_.memory =
+        __sanitizer_get_current_allocated_bytes != nullptr ? "heap in use" : "resident memory";
     clock_.start();
     steps_.setInterval(kStepMs);
     // Queued: a step that opens a dialog runs its event loop, and a timer
@@ -96,8 +116,8 @@ SoakPlayer::~SoakPlayer() {
 
 void SoakPlayer::Step() {
     const qint64 now = clock_.elapsed();
-    if (report_.firstMinute.residentMiB == 0 && now >= kMinuteMs) {
-        report_.firstMinute = MemoryNow();
+    if (report_.firstMinuteMiB == 0 && now >= kMinuteMs) {
+        report_.firstMinuteMiB = MemoryNowMiB();
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (now >= durationMs_) {
@@ -239,18 +259,6 @@ void SoakPlayer::ActOnModal(QWidget& modal) {
     }
 }
 
-void SoakPlayer::ClickControl(QWidget& window, const QString& name) {
-    auto* control = window.findChild<QWidget*>(name);
-    if (control == nullptr || !control->isVisible() || name.isEmpty()) {
-        return;
-    }
-    if (auto* option = qobject_cast<QRadioButton*>(control)) {
-        option->click();
-        return;
-    }
-    QTest::mouseClick(control, Qt::LeftButton);
-}
-
 // Lets go of every key, gets out of any dialog, and ends the run.
 void SoakPlayer::Finish() {
     for (const int key : heldKeys_) {
@@ -263,7 +271,7 @@ void SoakPlayer::Finish() {
         return;
     }
     steps_.stop();
-    report_.end = MemoryNow();
+    report_.endMiB = MemoryNowMiB();
     QApplication::quit();
 }
 
