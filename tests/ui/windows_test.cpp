@@ -29,8 +29,7 @@ private slots:
     void init() { main.emplace(); }
 
     // Pausing is the timer alone and the button's picture must tell the truth
-    // about it, while New starts over without pausing or resuming. A held P
-    // repeats and must not toggle the pause over and over.
+    // about it, while New starts over without pausing or resuming.
     void onlyPauseStopsTheGame() {
         main->access.player(1).score = 500;
         bool running = true;
@@ -40,11 +39,34 @@ private slots:
             QVERIFY(main->table.TimerEnabled() == running && main->Paused() == !running);
         }
         QCOMPARE(main->game.player(1).score, 0.0f);
-        for (const bool autoRepeat : {false, true}) {
-            QKeyEvent held(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, {}, autoRepeat);
-            QApplication::sendEvent(&main->table, &held);
+    }
+
+    // P and Ctrl+P work the pause button (the Pause key and F1 are played end
+    // to end). A held P repeats and must not toggle the pause over and over;
+    // Ctrl with a player's key is player 1 biting while player 2 steers, and
+    // neither it nor other programs' Ctrl+Q and Ctrl+N is a shortcut.
+    void shortcutsTakeNoPlayersKey() {
+        // key, auto-repeated, then paused
+        const std::tuple<QKeyCombination, bool, bool> cases[] = {
+            {Qt::Key_P, false, true},
+            {Qt::CTRL | Qt::Key_P, false, true},
+            {Qt::Key_P, true, false},
+            {Qt::CTRL | Qt::Key_W, false, false},
+            {Qt::CTRL | Qt::Key_A, false, false},
+            {Qt::CTRL | Qt::Key_S, false, false},
+            {Qt::CTRL | Qt::Key_D, false, false},
+            {Qt::CTRL | Qt::Key_Q, false, false},
+            {Qt::CTRL | Qt::Key_N, false, false}};
+        for (const auto& [combination, autoRepeat, paused] : cases) {
+            main.emplace();
+            QKeyEvent event(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(),
+                            {}, autoRepeat);
+            const bool opened =
+                WhileModal([&] { QApplication::sendEvent(&main->table, &event); }, [](QWidget&) {})
+                    .has_value();
+            QVERIFY2(main->Paused() == paused && !opened && main->table.isVisible(),
+                     qPrintable(QKeySequence(combination).toString()));
         }
-        QVERIFY(main->Paused());
     }
 
     // The engine polls the keys once a tick: a tap between two ticks turns the
