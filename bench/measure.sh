@@ -117,11 +117,18 @@ board_pixels() {
         rgb:- | md5sum
 }
 
+# Whether the board changes on the screen. Snakes going straight show the
+# same board again each time they have crossed it, every 0.75 s at the
+# fastest speed, and a grab of the screen takes about half a second: two
+# grabs may fall a crossing apart. Three, with unequal pauses, cannot.
 board_moves() {
-    local before
-    before=$(board_pixels "$@")
+    local first second
+    first=$(board_pixels "$@")
     sleep 0.2
-    [ "$(board_pixels "$@")" != "$before" ]
+    second=$(board_pixels "$@")
+    [ "$second" != "$first" ] && return 0
+    sleep 0.5
+    [ "$(board_pixels "$@")" != "$second" ]
 }
 
 # Resumes the paused game with its pause ball; the keyboard comes back to
