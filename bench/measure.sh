@@ -150,14 +150,29 @@ resume() {
     return 1
 }
 
-# Nanoseconds on a CPU of all the threads of a process.
+# Nanoseconds on a CPU of each thread of a process, a line "thread ns" each.
 cpu_ns() {
-    cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f\n", sum }'
+    local task
+    for task in /proc/"$1"/task/*; do
+        echo "${task##*/} $(cut -d' ' -f1 "$task/schedstat" 2>/dev/null)"
+    done
 }
 
-# Context switches of all the threads of a process: its wakeups.
+# Context switches of each thread of a process, its wakeups, a line
+# "thread count" each.
 context_switches() {
-    cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { sum += $2 } END { print sum }'
+    local task
+    for task in /proc/"$1"/task/*; do
+        echo "${task##*/} $(awk '/ctxt_switches/ { sum += $2 } END { print sum }' "$task/status" 2>/dev/null)"
+    done
+}
+
+# What the threads of two such readings added between them. A thread that
+# began meanwhile counts whole; one that ended is left out, as its last
+# figures went with it: summed over the threads alive, a count would fall.
+growth() {
+    awk 'NR == FNR { before[$1] = $2; next } NF == 2 { sum += $2 - before[$1] } END { printf "%.0f\n", sum }' \
+        <(echo "$1") <(echo "$2")
 }
 
 median() {
@@ -234,8 +249,8 @@ measure_cpu() {
         floor_end=$(cpu_ns "$floor_pid")
         switches_end=$(context_switches "$game_pid")
         end_ns=$(date +%s%N)
-        awk -v g=$((game_end - game_start)) -v f=$((floor_end - floor_start)) -v ns=$((end_ns - start_ns)) \
-            -v w=$((switches_end - switches_start)) \
+        awk -v g="$(growth "$game_start" "$game_end")" -v f="$(growth "$floor_start" "$floor_end")" \
+            -v ns=$((end_ns - start_ns)) -v w="$(growth "$switches_start" "$switches_end")" \
             'BEGIN { printf "%.3f %.3f %.2f %.0f\n", 100 * g / ns, 100 * f / ns, g / f, w * 1e9 / ns }' |
             tee -a "$work/cpu-$key" |
             awk -v l="$label" '{ printf "%s, %d s: game %s %%, floor %s %%, ratio %s, game wakeups %s a second\n", l, '"$cpu_seconds"', $1, $2, $3, $4 }'
@@ -279,7 +294,7 @@ for program in "$game" "$with_pad"; do
     sleep "$cpu_seconds"
     after=$(context_switches "$game_pid")
     [ "$program" = "$game" ] && pads="no gamepad" || pads="one gamepad"
-    echo "wakeups of a paused game, $pads: $(((after - before) / cpu_seconds)) per second"
+    echo "wakeups of a paused game, $pads: $(($(growth "$before" "$after") / cpu_seconds)) per second"
     kill "$game_pid"
     wait "$game_pid" 2>/dev/null || true
 done
