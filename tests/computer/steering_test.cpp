@@ -2,12 +2,8 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "tests/computer/computer_test.h"
 
-#include <vector>
-
 namespace zorvik::testkit {
 namespace {
-
-constexpr std::optional<PlayerAction> kStraightOn = std::nullopt;
 
 struct Board {
     const char* what;
@@ -32,7 +28,7 @@ TEST(ComputerSteering, takesFoodOneStepAway) {
         {"on the left", LineTo(At(10, 10), kUp), kUp, At(10, 9), PlayerAction::TurnLeft},
         {"on the right", LineTo(At(10, 10), kUp), kUp, At(10, 11), PlayerAction::TurnRight},
         {"below", LineTo(At(10, 10), kRight), kRight, At(11, 10), PlayerAction::TurnDown},
-        {"ahead", LineTo(At(10, 10), kRight), kRight, At(10, 11), kStraightOn},
+        {"ahead", LineTo(At(10, 10), kRight), kRight, At(10, 11), std::nullopt},
     });
 }
 

@@ -10,7 +10,6 @@
 #include "widgets/names_layout.h"
 #include "widgets/settings_layout.h"
 
-#include <csignal>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
@@ -25,32 +24,25 @@ struct Drag {
     const char* name;
     QString gesture;
     QPoint moved;
-    bool mayStay; // the window may also stay where it was
-    bool busy;    // the game is stopped meanwhile
+    bool mayStay = false; // the window may also stay where it was
+    bool busy = false;    // the game is stopped meanwhile
 };
 
-QString Steps() {
-    QString steps = u"mousedown 1"_s;
-    for (int i = 0; i < 10; ++i) {
-        steps += u" sleep 0.03 mousemove_relative -- 6 4"_s;
-    }
-    return steps + u" sleep 0.1 mouseup 1"_s;
-}
-
 const QString kOneInstant = u"mousedown 1 mousemove_relative -- -30 -30 mouseup 1"_s;
-const Drag kSteps{"steps", Steps(), {60, 40}, false, false};
+const Drag kSteps{"steps",
+                  u"mousedown 1"_s + u" sleep 0.03 mousemove_relative -- 6 4"_s.repeated(10) +
+                      u" sleep 0.1 mouseup 1"_s,
+                  {60, 40}};
 const Drag kOneInstantWhileBusy{"one instant, the game busy", kOneInstant, {-30, -30}, true, true};
 const Drag kDrags[] = {
     kSteps,
     {"a large first step",
      u"mousedown 1 sleep 0.05 mousemove_relative -- -150 -90 sleep 0.3 mousemove_relative -- -5 -5"
      " sleep 0.05 mousemove_relative -- -5 -5 sleep 0.1 mouseup 1"_s,
-     {-160, -100},
-     false,
-     false},
-    {"one instant", kOneInstant, {-30, -30}, true, false},
+     {-160, -100}},
+    {"one instant", kOneInstant, {-30, -30}, true},
     kOneInstantWhileBusy,
-    {"a tap", u"click 1"_s, {}, false, false}};
+    {"a tap", u"click 1"_s, {}}};
 
 } // namespace
 

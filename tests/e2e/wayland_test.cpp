@@ -34,6 +34,7 @@ private slots:
                  "weston shows no green desktop; see wayland-weston.log");
 
         QProcess& client = Launch(env_.value(u"ZORVIK_WAYLAND_WINDOWS"_s), u"wayland-client.log"_s);
+        client.write("pause\n");
         QImage main;
         QVERIFY2(Wait([&] { return (main = Settled()) != desktop; }),
                  "no main window; see wayland-client.log");
@@ -61,8 +62,7 @@ private slots:
 private:
     // A picture of the desktop once it has stopped changing.
     QImage Settled() {
-        QImage shot;
-        QImage previous;
+        QImage shot, previous;
         for (int i = 0; i < 20 && (shot.isNull() || shot != previous); ++i) {
             const auto png =
                 Run(u"sh -c \"cd %1 && weston-screenshooter && cat *.png && rm *.png\""_s.arg(

@@ -51,17 +51,15 @@ ObstacleMap Drawn(int level) {
 
 } // namespace
 
-// Every level lays exactly its walls, cell for cell, and so the rules' count of obstacles;
-// level 1 and any level outside 2 to 7 leave the board open.
+// Every level lays exactly its walls, cell for cell; level 1 and any level outside 2 to 7 leave
+// the board open.
 TEST(Layouts, EachLevelLaysExactlyItsWalls) {
-    const std::map<int, int> counts{{2, 116}, {3, 204}, {4, 190}, {5, 172}, {6, 170}, {7, 284}};
     for (int level = 0; level <= 8; ++level) {
         SCOPED_TRACE(::testing::Message() << "level " << level);
         TestGame g(false, true);
         g.access.level() = level;
         g.access.LayObstacles();
         EXPECT_EQ(g.game.obstacles(), Drawn(level));
-        EXPECT_EQ(ObstacleCount(g.game), counts.contains(level) ? counts.at(level) : 0);
     }
 }
 

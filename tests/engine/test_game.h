@@ -2,15 +2,12 @@
 // Copyright (c) 2026 the Zorvik developers
 #pragma once
 
-#include "engine/snake_game.h"
 #include "tests/kit/game_access.h"
 #include "tests/kit/player_keys.h"
 #include "tests/kit/scripted_window.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace zorvik::testkit {
 

@@ -18,17 +18,11 @@ constexpr int kMostSegments = 106;
 constexpr int kFirstHeadIndex = 5;
 constexpr float kLeastPower = 70;
 constexpr float kFull = 2370;
-constexpr std::array<int, 2> kStartHeads{105, 165};
 
-using testkit::InPlay;
-using testkit::Neighbour;
+using namespace testkit;
 
 bool IsTile(Picture picture) {
     return picture.id >= kTilePictureBase && picture.id < kTilePictureBase + kPictureChoices;
-}
-
-void CheckFood(const SnakeGame& game) {
-    Require(testkit::FoodIsValid(game), "food outside cells 100 to 799, on a wall or a snake");
 }
 
 // Power, score and the count of food eaten of both players; the body of each
@@ -73,7 +67,7 @@ void CheckGame(const SnakeGame& game, int timerInterval) {
     ObstacleMap laid{};
     LayLevel(game.level(), laid);
     Require(game.obstacles() == laid, "obstacles other than the level's layout");
-    CheckFood(game);
+    Require(FoodIsValid(game), "food outside cells 100 to 799, on a wall or a snake");
     CheckPlayers(game);
 }
 
@@ -85,7 +79,7 @@ void CheckPictures(const SnakeGame& game, bool staleCellsMayShow) {
     const auto food = static_cast<std::size_t>(game.foodCell());
     std::array<std::optional<Picture>, kCells> rule;
     rule.fill(staleCellsMayShow ? std::nullopt : std::optional(game.boardPictures().empty));
-    rule[food] = shown[food]; // which of the foods, CheckFood knows
+    rule[food] = shown[food]; // which of the foods, FoodIsValid knows
     for (int number : {1, 2}) {
         const Snake& snake = game.player(number).snake;
         for (int i = 0; InPlay(game, number) && i <= snake.headIndex; ++i) {
@@ -96,7 +90,7 @@ void CheckPictures(const SnakeGame& game, bool staleCellsMayShow) {
     for (int number : {1, 2}) {
         const int head = game.player(number).snake.HeadCell();
         if (game.options().twoPlayers && !staleCellsMayShow &&
-            testkit::Covers(game.player(3 - number).snake, head)) {
+            Covers(game.player(3 - number).snake, head)) {
             rule.at(static_cast<std::size_t>(head)) = game.boardPictures().blackHead;
         }
     }
@@ -119,7 +113,7 @@ void CheckFresh(const SnakeGame& game) {
         Require(p.score == 0 && p.eaten == 0 && p.power == kFull, "a new game not fresh");
         if (InPlay(game, number)) {
             Require(p.snake.headIndex == kFirstHeadIndex &&
-                        p.snake.HeadCell() == kStartHeads.at(static_cast<std::size_t>(number - 1)),
+                        p.snake.HeadCell() == (number == 1 ? 105 : 165),
                     "a new game's snake off its start");
         }
     }
@@ -148,7 +142,7 @@ void CheckWhileEndScreenShown(const SnakeGame& game, bool timerOn,
     CheckPlayers(game);
     // The food was placed against the layout still laid, which the
     // dismissal replaces by the level's own.
-    CheckFood(game);
+    Require(FoodIsValid(game), "food outside cells 100 to 799, on a wall or a snake");
     // A next level screen names the level to come; every other ending goes
     // back to level 1, a win only of its own game type.
     const bool next = content.picture == EndPicture::NextLevel;

@@ -4,6 +4,7 @@
 
 #include "tests/kit/game_access.h"
 #include "tests/kit/player_keys.h"
+#include "ui/end_screen.h"
 #include "ui/main_window.h"
 #include "widgets/picture_book.h"
 #include "widgets/picture_box.h"
@@ -75,5 +76,28 @@ struct OpenedGame {
     GameAccess access{const_cast<SnakeGame&>(table.game())};
     const Picture runningPicture = Shown(table, "pauseButton");
 };
+
+// Hands `look` every window of the game with its name: the main window, the
+// dialogs its controls open, and the end screens (not shown) of a level, a
+// campaign, a classic game and a game lost.
+inline void EveryWindow(OpenedGame& main,
+                        const std::function<void(const QString&, QWidget&)>& look) {
+    look(QStringLiteral("main"), main.table);
+    const std::pair<const char*, const char*> dialogs[] = {
+        {"setupWord", "settings"}, {"player1Name", "names"}, {"helpButton", "help"}};
+    for (const auto& [control, name] : dialogs) {
+        main.Open(QLatin1String(control),
+                  [&, name = name](QWidget& window) { look(QLatin1String(name), window); });
+    }
+    const std::pair<const char*, EndScreenContent> endings[] = {
+        {"level", {EndPicture::NextLevel, 3, {}}},
+        {"campaign", {EndPicture::CampaignWon, {}, {}}},
+        {"classic", {EndPicture::ClassicWon, {}, {}}},
+        {"over", {EndPicture::GameOver, {}, EndMessage{Outcome::Collided, 1, 2}}}};
+    for (const auto& [name, content] : endings) {
+        EndScreen end(content, {QStringLiteral("Ann"), QStringLiteral("Bob")}, &main.table);
+        look(QLatin1String(name), end);
+    }
+}
 
 } // namespace zorvik::testkit

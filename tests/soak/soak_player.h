@@ -41,8 +41,6 @@ class SoakPlayer : public QObject {
 public:
     SoakPlayer(MainWindow& window, std::uint32_t seed, int minutes);
     ~SoakPlayer() override;
-    SoakPlayer(const SoakPlayer&) = delete;
-    SoakPlayer& operator=(const SoakPlayer&) = delete;
 
     const SoakReport& report() const { return report_; }
 

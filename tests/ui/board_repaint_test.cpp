@@ -3,7 +3,6 @@
 #include "board_pixels.h"
 #include "tests/kit/opened_game.h"
 
-#include "settings/settings_window.h"
 #include "ui/board_view.h"
 
 #include <QPaintEvent>

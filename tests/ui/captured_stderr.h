@@ -22,8 +22,6 @@ public:
         Lines();
         close(saved_);
     }
-    CapturedStderr(const CapturedStderr&) = delete;
-    CapturedStderr& operator=(const CapturedStderr&) = delete;
 
     // Ends the capture (again, harmlessly) and gives what was written, a line each.
     QStringList Lines() {

@@ -5,7 +5,6 @@
 // through player 2's own actions while player 2's keys steer nothing, and
 // named until the players name it.
 #include "tests/kit/opened_game.h"
-#include "tests/kit/player_keys.h"
 
 #include <QLineEdit>
 

@@ -5,8 +5,6 @@
 
 #include "ui/board_view.h"
 
-#include <functional>
-
 using namespace zorvik;
 using namespace zorvik::testkit;
 

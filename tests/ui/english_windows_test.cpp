@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 #include "tests/kit/opened_game.h"
-#include "ui/end_screen.h"
 #include "widgets/painted_word.h"
 
 #include <QLabel>
@@ -21,23 +20,7 @@ class EnglishWindowsTest : public QObject {
 private slots:
     void wordsLookAsTheyDid() {
         OpenedGame main;
-        Check(u"main"_qs, main.table);
-        const std::pair<const char*, const char*> dialogs[] = {
-            {"setupWord", "settings"}, {"player1Name", "names"}, {"helpButton", "help"}};
-        for (const auto& [control, name] : dialogs) {
-            main.Open(QLatin1String(control),
-                      [name = name](QWidget& window) { Check(QLatin1String(name), window); });
-        }
-        const std::pair<const char*, EndScreenContent> endings[] = {
-            {"level", {EndPicture::NextLevel, 3, {}}},
-            {"campaign", {EndPicture::CampaignWon, {}, {}}},
-            {"classic", {EndPicture::ClassicWon, {}, {}}},
-            {"over", {EndPicture::GameOver, {}, EndMessage{Outcome::Collided, 1, 2}}}};
-        for (const auto& [name, content] : endings) {
-            EndScreen end(content, {u"Ann"_qs, u"Bob"_qs}, &main.table);
-            end.show();
-            Check(QLatin1String(name), end);
-        }
+        EveryWindow(main, &Check);
     }
 
     // A choice letters its word green once chosen, and grey again once the
@@ -70,6 +53,7 @@ private:
     // the edges of the letters blend a little otherwise. Qt's own controls
     // nearby (the names dialog's text boxes) are no part of the comparison.
     static void Check(const QString& name, QWidget& window) {
+        window.show();
         QImage drawn;
         QList<QScreen*> screens = QGuiApplication::screens();
         std::ranges::sort(screens, {}, &QScreen::devicePixelRatio);

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Zorvik developers
 #include "captured_stderr.h"
-#include "engine/board.h"
 #include "tests/kit/opened_game.h"
 #include "tests/virtual_joystick.h"
-
-#include <SDL.h>
 
 using namespace zorvik;
 using namespace zorvik::testkit;

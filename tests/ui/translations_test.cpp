@@ -2,7 +2,6 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "tests/kit/opened_game.h"
 #include "ui/end_message.h"
-#include "ui/end_screen.h"
 #include "ui/translations.h"
 #include "widgets/painted_word.h"
 
@@ -10,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextLayout>
 #include <QTranslator>
 
@@ -103,16 +101,9 @@ private slots:
                                     Text(game.table, "player1Name")};
             QVERIFY(language != u"de" || words == QStringList({"Hilfe", "Spieler1"}));
             QVERIFY(language != u"en" || words == QStringList({"Help", "Player1"}));
-            QStringList overflowing = Overflowing(game.table);
-            for (const char* control : {"player1Name", "setupWord", "helpButton"}) {
-                game.Open(QLatin1String(control),
-                          [&](QWidget& window) { overflowing += Overflowing(window); });
-            }
-            for (const EndPicture picture : {EndPicture::NextLevel, EndPicture::CampaignWon,
-                                             EndPicture::ClassicWon, EndPicture::GameOver}) {
-                EndScreen end({picture, {}, {}}, {}, &game.table);
-                overflowing += Overflowing(end);
-            }
+            QStringList overflowing;
+            EveryWindow(
+                game, [&](const QString&, QWidget& window) { overflowing += Overflowing(window); });
             QVERIFY2(overflowing.isEmpty(),
                      qPrintable(language + u": "_qs + overflowing.join(u", "_qs)));
         }

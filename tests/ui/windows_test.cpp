@@ -2,7 +2,6 @@
 // Copyright (c) 2026 the Zorvik developers
 #include "tests/kit/opened_game.h"
 
-#include "settings/settings_window.h"
 #include "ui/elided_label.h"
 #include "ui/end_screen.h"
 #include "widgets/main_window_layout.h"
