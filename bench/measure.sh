@@ -150,21 +150,24 @@ resume() {
     return 1
 }
 
-# Nanoseconds on a CPU of each thread of a process, a line "thread ns" each.
-cpu_ns() {
+# A figure of each thread of a process, a line "thread figure" each: what
+# the awk program $3 makes of the thread's file $2. A thread that ends
+# meanwhile gives a line without a figure.
+per_thread() {
     local task
     for task in /proc/"$1"/task/*; do
-        echo "${task##*/} $(cut -d' ' -f1 "$task/schedstat" 2>/dev/null)"
+        echo "${task##*/} $(awk "$3" "$task/$2" 2>/dev/null)"
     done
 }
 
-# Context switches of each thread of a process, its wakeups, a line
-# "thread count" each.
+# Nanoseconds on a CPU of each thread of a process.
+cpu_ns() {
+    per_thread "$1" schedstat '{ print $1 }'
+}
+
+# Context switches of each thread of a process: its wakeups.
 context_switches() {
-    local task
-    for task in /proc/"$1"/task/*; do
-        echo "${task##*/} $(awk '/ctxt_switches/ { sum += $2 } END { print sum }' "$task/status" 2>/dev/null)"
-    done
+    per_thread "$1" status '/ctxt_switches/ { sum += $2 } END { print sum }'
 }
 
 # What the threads of two such readings added between them. A thread that
